@@ -1,0 +1,36 @@
+# Sourced by scripts/test and scripts/run: one Wine session with a fresh
+# prefix, a persistent wineserver (so that each program start is cheap) and
+# a virtual X display when asked for one or when none is set.
+
+wine_session_start() {
+  # $1: "virtual" to always use a private Xvfb display, "auto" to use $DISPLAY
+  # when it is set.
+  local mode="${1:-virtual}"
+  export WINEDEBUG="${WINEDEBUG:--all}"
+  export WINEDLLOVERRIDES="mscoree,mshtml="
+  export WINEARCH=win64
+  VORNAL_WINE_DIR=$(mktemp -d /tmp/vornal-wine.XXXXXX)
+  export WINEPREFIX="$VORNAL_WINE_DIR/prefix"
+  VORNAL_XVFB_PID=""
+  if [ "$mode" = virtual ] || [ -z "${DISPLAY:-}" ]; then
+    local n=90
+    while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
+    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >"$VORNAL_WINE_DIR/xvfb.log" 2>&1 &
+    VORNAL_XVFB_PID=$!
+    export DISPLAY=":$n"
+    for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
+  fi
+  trap wine_session_stop EXIT
+  # The server stays up for the whole session instead of ending with the
+  # last Wine process; every program start then takes a fraction of a second.
+  mkdir -p "$WINEPREFIX"
+  wineserver -p
+  wineboot -i >"$VORNAL_WINE_DIR/wineboot.log" 2>&1 || { cat "$VORNAL_WINE_DIR/wineboot.log"; return 1; }
+}
+
+wine_session_stop() {
+  [ -n "${WINEPREFIX:-}" ] && wineserver -k >/dev/null 2>&1 || true
+  [ -n "${VORNAL_XVFB_PID:-}" ] && kill "$VORNAL_XVFB_PID" 2>/dev/null || true
+  [ -n "${VORNAL_WINE_DIR:-}" ] && rm -rf "$VORNAL_WINE_DIR"
+  VORNAL_WINE_DIR=""
+}

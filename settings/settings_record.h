@@ -1,0 +1,104 @@
+// The Settings record: every option of Vornal in numbered families.
+//
+// Platform-free: the registry layer and both deliverables build on it, and
+// it is tested natively as well as under Wine.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+
+#include "fixed_text.h"
+
+namespace vornal {
+
+// The numbered families of the record. Element N of a family is stored in
+// the registry under the family's prefix followed by N in decimal.
+enum class Family : std::uint8_t {
+  CheckFlag,   // boolean, 1 to 18
+  SpinValue,   // unsigned 16-bit, 1 to 16
+  RadioFlag,   // boolean, 1 to 3
+  ColourValue, // COLORREF 0x00BBGGRR, 1 to 3
+  MultiRadio,  // unsigned 8-bit, 1 to 3
+};
+
+inline constexpr int kCheckFlagCount = 18;
+inline constexpr int kSpinValueCount = 16;
+inline constexpr int kRadioFlagCount = 3;
+inline constexpr int kColourValueCount = 3;
+inline constexpr int kMultiRadioCount = 3;
+
+// The text fields of the record, in the order in which they are stored.
+enum class TextField : std::uint8_t { StartText, WindowWallpaper, MDIWallpaper, TVWallpaper };
+inline constexpr int kTextFieldCount = 4;
+
+// Room for one text value. A longer registry value is refused by the reader
+// (a full path never exceeds MAX_PATH for the ANSI calls that use it).
+using SettingText = FixedText<260>;
+
+struct Settings {
+  std::array<bool, kCheckFlagCount> checkFlags{};
+  std::array<std::uint16_t, kSpinValueCount> spinValues{};
+  std::array<bool, kRadioFlagCount> radioFlags{};
+  std::array<std::uint32_t, kColourValueCount> colourValues{};
+  std::array<std::uint8_t, kMultiRadioCount> multiRadio{};
+  std::array<SettingText, kTextFieldCount> texts{};
+
+  // One-based accessors, numbered as the options are everywhere else.
+  bool CheckFlag(int n) const { return checkFlags[static_cast<std::size_t>(n - 1)]; }
+  std::uint16_t SpinValue(int n) const { return spinValues[static_cast<std::size_t>(n - 1)]; }
+  bool RadioFlag(int n) const { return radioFlags[static_cast<std::size_t>(n - 1)]; }
+  std::uint32_t ColourValue(int n) const { return colourValues[static_cast<std::size_t>(n - 1)]; }
+  std::uint8_t MultiRadio(int n) const { return multiRadio[static_cast<std::size_t>(n - 1)]; }
+  const SettingText& Text(TextField f) const { return texts[static_cast<std::size_t>(f)]; }
+  SettingText& Text(TextField f) { return texts[static_cast<std::size_t>(f)]; }
+};
+
+// The record as a fresh install has it.
+Settings DefaultSettings();
+
+// Number of elements of a family in the full record.
+int FamilyCount(Family family);
+
+// Registry value name prefix of a family ("CheckBoxChecked", ...).
+const char* FamilyPrefix(Family family);
+
+// Registry value name of a text field ("StartText", ...).
+const char* TextFieldName(TextField field);
+
+// Value name of element n of a family: prefix + n. Returns false when n is
+// outside the family.
+using ValueName = FixedText<32>;
+bool FormatValueName(Family family, int n, ValueName& out);
+
+// Stores a raw registry DWORD in element n with the family's decoding: any
+// non-zero value is true for the flags, spin values keep the low 16 bits and
+// multi-radio values the low 8 bits. Out-of-range n is ignored.
+void StoreRawValue(Settings& settings, Family family, int n, std::uint32_t raw);
+
+// The DWORD written for element n: flags as 0 or 1, numbers as they are.
+std::uint32_t RawValue(const Settings& settings, Family family, int n);
+
+// A contiguous run of one family, read or written in ascending order.
+struct FamilyRun {
+  Family family;
+  int first;
+  int last;
+};
+
+// Which values a reader takes, and in which order: the families first, then
+// the text fields. A failure ends the read at the value where it happened.
+struct ReadPlan {
+  const FamilyRun* runs;
+  std::size_t runCount;
+  const TextField* texts;
+  std::size_t textCount;
+};
+
+// The control program's plan: the whole record.
+const ReadPlan& ControlReadPlan();
+
+// The hook library's plan: its part of the record, in its own order.
+const ReadPlan& LibraryReadPlan();
+
+}  // namespace vornal
