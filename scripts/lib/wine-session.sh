@@ -13,12 +13,13 @@ wine_session_start() {
   export WINEPREFIX="$VORNAL_WINE_DIR/prefix"
   VORNAL_XVFB_PID=""
   if [ "$mode" = virtual ] || [ -z "${DISPLAY:-}" ]; then
-    local n=90
-    while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
-    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >"$VORNAL_WINE_DIR/xvfb.log" 2>&1 &
+    # Xvfb picks a free display number itself and writes it to fd 5.
+    Xvfb -displayfd 5 -screen 0 1280x1024x24 -nolisten tcp \
+      5>"$VORNAL_WINE_DIR/display" >"$VORNAL_WINE_DIR/xvfb.log" 2>&1 &
     VORNAL_XVFB_PID=$!
-    export DISPLAY=":$n"
-    for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
+    for _ in $(seq 100); do [ -s "$VORNAL_WINE_DIR/display" ] && break; sleep 0.1; done
+    [ -s "$VORNAL_WINE_DIR/display" ] || { cat "$VORNAL_WINE_DIR/xvfb.log"; return 1; }
+    export DISPLAY=":$(head -n1 "$VORNAL_WINE_DIR/display")"
   fi
   trap wine_session_stop EXIT
   # The server stays up for the whole session instead of ending with the
