@@ -1,0 +1,421 @@
+// Creation of the form, its message routing, showing and hiding, and the
+// tray icon's mouse and menu.
+#include "form_main.h"
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include "resources/resource_ids.h"
+#include "settings_store.h"
+
+namespace vornal {
+namespace {
+
+constexpr char kFormClass[] = "TFormMain";
+constexpr char kConfirmExit[] = "Are you sure you want to quit Vornal?";
+
+FormMain* FromWindow(HWND window) {
+  return reinterpret_cast<FormMain*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+}
+
+// The dialog template names its own window class, so that the form can be
+// told apart from other dialogs; the class behaves as a plain dialog.
+bool RegisterFormClass(HINSTANCE instance) {
+  WNDCLASSEXA wc{};
+  wc.cbSize = sizeof wc;
+  if (GetClassInfoExA(instance, kFormClass, &wc)) return true;
+  wc.cbSize = sizeof wc;
+  wc.lpfnWndProc = DefDlgProcA;
+  wc.cbWndExtra = DLGWINDOWEXTRA;
+  wc.hInstance = instance;
+  wc.hIcon = static_cast<HICON>(
+      LoadImageA(instance, MAKEINTRESOURCEA(IDI_FormMain), IMAGE_ICON, 32, 32, LR_SHARED));
+  wc.hIconSm = static_cast<HICON>(
+      LoadImageA(instance, MAKEINTRESOURCEA(IDI_FormMain), IMAGE_ICON, 16, 16, LR_SHARED));
+  wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  wc.lpszClassName = kFormClass;
+  return RegisterClassExA(&wc) != 0;
+}
+
+// Client area of 457 x 369 pixels at 96 DPI, centred on the desktop.
+void SizeAndCentre(HWND form) {
+  const int dpi = [] {
+    HDC screen = GetDC(nullptr);
+    const int d = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    return d > 0 ? d : 96;
+  }();
+  RECT r{0, 0, MulDiv(457, dpi, 96), MulDiv(369, dpi, 96)};
+  AdjustWindowRectEx(&r, static_cast<DWORD>(GetWindowLongPtrA(form, GWL_STYLE)), FALSE,
+                     static_cast<DWORD>(GetWindowLongPtrA(form, GWL_EXSTYLE)));
+  const int w = r.right - r.left;
+  const int h = r.bottom - r.top;
+  RECT work;
+  SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+  SetWindowPos(form, nullptr, work.left + (work.right - work.left - w) / 2,
+               work.top + (work.bottom - work.top - h) / 2, w, h,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+}  // namespace
+
+FormEnvironment ProcessEnvironment(HINSTANCE instance) {
+  FormEnvironment env;
+  env.instance = instance;
+  char path[MAX_PATH] = {};
+  GetModuleFileNameA(nullptr, path, MAX_PATH);
+  env.programPath = path;
+  const std::string::size_type slash = env.programPath.find_last_of("\\/:");
+  env.libraryPath = env.programPath.substr(0, slash == std::string::npos ? 0 : slash + 1) +
+                    "VornalLib.dll";
+  OSVERSIONINFOA info{};
+  info.dwOSVersionInfoSize = sizeof info;
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+  if (GetVersionExA(&info)) {
+#pragma GCC diagnostic pop
+    env.os = {info.dwPlatformId, info.dwMajorVersion, info.dwMinorVersion};
+  }
+  env.showError = [](HWND owner, const char* text) {
+    MessageBoxA(owner, text, "Error", MB_OK | MB_ICONERROR);
+  };
+  env.confirm = [](HWND owner, const char* text) {
+    return MessageBoxA(owner, text, "Confirm", MB_YESNO | MB_ICONQUESTION) == IDYES;
+  };
+  return env;
+}
+
+FormMain::FormMain(FormEnvironment env) : env_(std::move(env)) {}
+
+FormMain::~FormMain() {
+  if (form_ != nullptr) {
+    FormDestroy();
+    DestroyWindow(form_);
+  }
+  if (menu_ != nullptr) DestroyMenu(menu_);
+}
+
+bool FormMain::Create() {
+  INITCOMMONCONTROLSEX icc{sizeof icc, ICC_TAB_CLASSES | ICC_BAR_CLASSES | ICC_UPDOWN_CLASS |
+                                           ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
+  InitCommonControlsEx(&icc);
+  if (!RegisterFormClass(env_.instance)) return false;
+  form_ = CreateDialogParamA(env_.instance, MAKEINTRESOURCEA(IDD_FormMain), nullptr, DialogProc,
+                             reinterpret_cast<LPARAM>(this));
+  if (form_ == nullptr) return false;
+  SizeAndCentre(form_);
+  menu_ = LoadMenuA(env_.instance, MAKEINTRESOURCEA(IDM_PopupMenu1));
+  popup_ = GetSubMenu(menu_, 0);
+  SetMenuDefaultItem(popup_, IDM_ShowVornal1, FALSE);
+  if (!pages_.Create(env_.instance, form_, SheetProc, reinterpret_cast<LPARAM>(this))) return false;
+  FormCreate();
+  return true;
+}
+
+bool FormMain::PreTranslate(MSG& msg) {
+  return form_ != nullptr && IsDialogMessageA(form_, &msg);
+}
+
+void FormMain::FormCreate() {
+  trayReady_ = false;
+  msgShowMain_ = RegisterWindowMessageA("Vornal_ShowMain");
+  msgSettingsUpdated_ = RegisterWindowMessageA("Vornal_SettingsUpdated");
+  msgTaskbarCreated_ = RegisterWindowMessageA("TaskbarCreated");
+  previousWindowProc_ = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(
+      form_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&FormMain::SubclassWindowProc)));
+
+  tray_.Init(form_, env_.instance, env_.title);
+  tray_.SetStatus(TrayStatus::StartingUp);
+  tray_.Add();  // fails quietly while the shell is not up; TaskbarCreated adds it later
+  patchRunning_ = false;
+
+  osXPOrLater_ = OsXPOrLater(env_.os);
+  os98Or2000OrLater_ = Os98Or2000OrLater(env_.os);
+  if (HMODULE user32 = GetModuleHandleA("user32.dll")) {
+    setLayeredWindowAttributes_ = reinterpret_cast<SetLayeredProc>(
+        reinterpret_cast<void*>(GetProcAddress(user32, "SetLayeredWindowAttributes")));
+  }
+
+  LocateShellWindows();
+  if (shell_.startButton != nullptr) {
+    char caption[10] = {};
+    GetWindowTextA(shell_.startButton, caption, sizeof caption);
+    saved_.startCaption = caption;
+  }
+  if (shell_.desktopListView != nullptr) {
+    saved_.iconTextColour =
+        static_cast<COLORREF>(SendMessageA(shell_.desktopListView, LVM_GETTEXTCOLOR, 0, 0));
+  }
+  saved_.appWorkspaceColour = GetSysColor(COLOR_APPWORKSPACE);
+  saved_.desktopColour = GetSysColor(COLOR_BACKGROUND);
+
+  LoadSettings();
+  SettingsToForm();
+  ApplySettings();
+  trayReady_ = true;
+  TrimWorkingSet();
+}
+
+void FormMain::FormDestroy() {
+  if (previousWindowProc_ != nullptr) {
+    SetWindowLongPtrA(form_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previousWindowProc_));
+    previousWindowProc_ = nullptr;
+  }
+}
+
+LRESULT CALLBACK FormMain::SubclassWindowProc(HWND window, UINT message, WPARAM wParam,
+                                              LPARAM lParam) {
+  FormMain* self = FromWindow(window);
+  if (self != nullptr) {
+    if (message == self->msgShowMain_) {
+      self->ShowForm();
+      SetForegroundWindow(window);
+      return 0;
+    }
+    if (message == self->msgTaskbarCreated_ && self->trayReady_) {
+      // The shell has restarted: the icon and every adjustment are gone.
+      self->tray_.Add();
+      self->LocateShellWindows();
+      self->ApplySettings();
+      self->SpinEdit14Change();
+      return 0;
+    }
+  }
+  WNDPROC previous = self != nullptr ? self->previousWindowProc_ : DefDlgProcA;
+  return CallWindowProcA(previous, window, message, wParam, lParam);
+}
+
+INT_PTR CALLBACK FormMain::DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_INITDIALOG) {
+    SetWindowLongPtrA(window, GWLP_USERDATA, lParam);
+    reinterpret_cast<FormMain*>(lParam)->form_ = window;
+    return FALSE;  // the focus is set when the form is shown
+  }
+  FormMain* self = FromWindow(window);
+  return self != nullptr ? self->HandleDialogMessage(message, wParam, lParam) : FALSE;
+}
+
+INT_PTR CALLBACK FormMain::SheetProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_INITDIALOG) {
+    SetWindowLongPtrA(window, GWLP_USERDATA, lParam);
+    return FALSE;
+  }
+  FormMain* self = FromWindow(window);
+  INT_PTR result = FALSE;
+  if (self != nullptr && self->HandleControlMessage(message, wParam, lParam, result)) {
+    return result;
+  }
+  if (self != nullptr && message == WM_CONTEXTMENU) {
+    return self->HandleDialogMessage(message, wParam, lParam);
+  }
+  return FALSE;
+}
+
+// Notifications from controls, wherever they sit: on the form or a sheet.
+bool FormMain::HandleControlMessage(UINT message, WPARAM wParam, LPARAM lParam,
+                                    INT_PTR& result) {
+  switch (message) {
+    case WM_COMMAND:
+      OnCommand(LOWORD(wParam), HIWORD(wParam));
+      result = TRUE;
+      return true;
+    case WM_NOTIFY: {
+      const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+      if (pages_.OnNotify(*header)) {
+        result = TRUE;
+        return true;
+      }
+      return false;
+    }
+    case WM_HSCROLL: {
+      HWND bar = reinterpret_cast<HWND>(lParam);
+      if (bar != nullptr) ControlChanged(GetDlgCtrlID(bar));
+      result = TRUE;
+      return true;
+    }
+    case WM_DRAWITEM: {
+      const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+      if (item->CtlID < IDC_Shape1 || item->CtlID > IDC_Shape3) return false;
+      HBRUSH brush = CreateSolidBrush(ShapeColour(static_cast<int>(item->CtlID)));
+      FillRect(item->hDC, &item->rcItem, brush);
+      DeleteObject(brush);
+      FrameRect(item->hDC, &item->rcItem, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+      result = TRUE;
+      return true;
+    }
+    default:
+      return false;
+  }
+}
+
+INT_PTR FormMain::HandleDialogMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  INT_PTR result = FALSE;
+  if (HandleControlMessage(message, wParam, lParam, result)) return result;
+  switch (message) {
+    case kTrayCallbackMessage:
+      if (trayReady_) OnTrayNotification(lParam);
+      return FALSE;  // the default handling follows in every case
+    case WM_CONTEXTMENU: {
+      POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+      if (lParam == -1) GetCursorPos(&at);
+      TrackPopupMenu(popup_, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, at.x, at.y, 0,
+                     form_, nullptr);
+      return TRUE;
+    }
+    case WM_CLOSE:
+      FormClose();
+      return TRUE;
+    case WM_TIMER:
+      if (wParam == kTimerDesk) TimerDeskTimer();
+      if (wParam == kTimerStart) TimerStartTimer();
+      return TRUE;
+    case WM_QUERYENDSESSION:
+      RestoreOnExit();
+      SetWindowLongPtrA(form_, DWLP_MSGRESULT, TRUE);  // log-off may go ahead
+      return TRUE;
+    default:
+      return FALSE;
+  }
+}
+
+void FormMain::OnCommand(int id, int code) {
+  switch (id) {
+    case IDM_ShowVornal1:
+    case IDM_HideVornal1:
+    case IDM_RedrawDesktop1:
+    case IDM_TaskbarTransparent1:
+    case IDM_DesktopTransparent1:
+    case IDM_PatchEnabled1:
+    case IDM_Exit1:
+      if (code == 0) RunMenuCommand(id);
+      return;
+    case IDOK:  // Enter: the default button
+    case IDC_BitBtnOK:
+      if (code == BN_CLICKED) BitBtnOKClick();
+      return;
+    case IDCANCEL:  // Escape
+    case IDC_BitBtnCancel:
+      if (code == BN_CLICKED) BitBtnCancelClick();
+      return;
+    case IDC_ButtonApply:
+      if (code == BN_CLICKED) ButtonApplyClick();
+      return;
+    case IDC_ButtonUnload:
+      if (code == BN_CLICKED) ButtonUnloadClick();
+      return;
+    case IDC_ButtonDeskText:
+      if (code == BN_CLICKED) ButtonDeskTextClick();
+      return;
+    case IDC_ButtonMDIForms:
+      if (code == BN_CLICKED) ButtonMDIFormsClick();
+      return;
+    case IDC_ButtonDesktop:
+      if (code == BN_CLICKED) ButtonDesktopClick();
+      return;
+    default:
+      break;
+  }
+  // Check boxes and radio buttons report clicks, edits report changes.
+  if (code == BN_CLICKED || code == EN_CHANGE) ControlChanged(id);
+}
+
+void FormMain::ControlChanged(int id) {
+  if (env_.controlChanged) env_.controlChanged(id);
+  switch (id) {
+    case IDC_CheckBox15: CheckBox15Click(); break;
+    case IDC_SpinEdit14: SpinEdit14Change(); break;
+    case IDC_TrackBarTransparency: TrackBarTransparencyChange(); break;
+    case IDC_SpinEdit13: SpinEdit13Change(); break;
+    case IDC_TrackBarDragTrans: TrackBarDragTransChange(); break;
+    default: break;
+  }
+}
+
+void FormMain::RunMenuCommand(int id) {
+  switch (id) {
+    case IDM_ShowVornal1: ShowVornal1Click(); break;
+    case IDM_HideVornal1: BitBtnCancelClick(); break;
+    case IDM_RedrawDesktop1: RedrawDesktop1Click(); break;
+    case IDM_TaskbarTransparent1: TaskbarTransparent1Click(); break;
+    case IDM_DesktopTransparent1: DesktopTransparent1Click(); break;
+    case IDM_PatchEnabled1: PatchEnabled1Click(); break;
+    case IDM_Exit1: Exit1Click(); break;
+    default: break;
+  }
+}
+
+void FormMain::OnTrayNotification(LPARAM mouseMessage) {
+  switch (static_cast<UINT>(mouseMessage)) {
+    case WM_LBUTTONDBLCLK: ShowVornal1Click(); break;
+    case WM_RBUTTONDOWN: ShowTrayMenu(); break;
+    default: break;
+  }
+}
+
+void FormMain::ShowTrayMenu() {
+  SetForegroundWindow(form_);
+  POINT at{};
+  GetCursorPos(&at);
+  // The chosen item runs before the menu call returns.
+  const int chosen = static_cast<int>(TrackPopupMenu(
+      popup_, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD | TPM_NONOTIFY,
+      at.x, at.y, 0, form_, nullptr));
+  if (chosen != 0) RunMenuCommand(chosen);
+  // Lets the menu close properly when the user clicks elsewhere.
+  SendMessageA(form_, WM_NULL, 0, 0);
+}
+
+void FormMain::ShowForm() {
+  const bool wasVisible = IsWindowVisible(form_) != FALSE;
+  ShowWindow(form_, SW_SHOW);
+  BringWindowToTop(form_);
+  if (!wasVisible) FormShow();
+}
+
+void FormMain::HideForm() {
+  if (!IsWindowVisible(form_)) return;
+  ShowWindow(form_, SW_HIDE);
+  FormHide();
+}
+
+void FormMain::ShowVornal1Click() {
+  ShowForm();
+  SetForegroundWindow(form_);
+}
+
+void FormMain::FormShow() {
+  LocateShellWindows();
+  SetFocus(GetDlgItem(form_, IDC_BitBtnOK));
+}
+
+void FormMain::FormHide() { TrimWorkingSet(); }
+
+void FormMain::FormClose() { HideForm(); }
+
+void FormMain::Exit1Click() { PostQuitMessage(0); }
+
+void FormMain::ButtonUnloadClick() {
+  if (env_.confirm && env_.confirm(form_, kConfirmExit)) Exit1Click();
+}
+
+void FormMain::RedrawDesktop1Click() { InvalidateRect(nullptr, nullptr, TRUE); }
+
+void FormMain::TrimWorkingSet() {
+  SetProcessWorkingSetSize(GetCurrentProcess(), static_cast<SIZE_T>(-1), static_cast<SIZE_T>(-1));
+}
+
+void FormMain::SetMenuChecked(int id, bool checked) {
+  CheckMenuItem(popup_, static_cast<UINT>(id), MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
+}
+
+bool FormMain::MenuChecked(int id) const {
+  return (GetMenuState(popup_, static_cast<UINT>(id), MF_BYCOMMAND) & MF_CHECKED) != 0;
+}
+
+void FormMain::StopTimers() {
+  KillTimer(form_, kTimerDesk);
+  KillTimer(form_, kTimerStart);
+}
+
+}  // namespace vornal

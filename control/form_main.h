@@ -1,0 +1,203 @@
+// FormMain: the control program's one window, its settings dialog, with the
+// tray icon, the hook and the shell adjustments that it drives. Event
+// handlers bear the names of their controls; operations without a control
+// are named for what they do.
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "form_pages.h"
+#include "hook_binding.h"
+#include "os_version.h"
+#include "settings_record.h"
+#include "settings_store.h"
+#include "tray_icon.h"
+
+namespace vornal {
+
+// What the form takes from its surroundings. The program fills it from the
+// running process; tests give it a private registry root, another library
+// path or another Windows version, and answer its message boxes.
+struct FormEnvironment {
+  HINSTANCE instance = nullptr;
+  HKEY registryRoot = HKEY_CURRENT_USER;
+  std::string title = "Vornal";
+  std::string programPath;  // full path of Vornal.exe, for the Run value
+  std::string libraryPath;  // full path of VornalLib.dll
+  OsVersion os;
+  std::function<void(HWND owner, const char* text)> showError;
+  std::function<bool(HWND owner, const char* text)> confirm;
+  // Called with the id of every control whose change handler runs.
+  std::function<void(int id)> controlChanged;
+};
+
+// The environment of the running program, with the real message boxes.
+FormEnvironment ProcessEnvironment(HINSTANCE instance);
+
+// The shell's windows that the program adjusts; null where not found.
+struct ShellWindows {
+  HWND taskbar = nullptr;          // TaskbarWnd
+  HWND startButton = nullptr;      // StartButtonWnd
+  HWND desktopListView = nullptr;  // DesktopListView
+};
+
+// What the shell showed when the program started, to undo its changes.
+struct ShellSnapshot {
+  std::string startCaption;             // SavedStartCaption
+  COLORREF iconTextColour = 0;          // SavedIconTextColour
+  COLORREF appWorkspaceColour = 0;      // SavedAppWorkspaceColour
+  COLORREF desktopColour = 0;           // SavedDesktopColour
+};
+
+class FormMain {
+ public:
+  explicit FormMain(FormEnvironment env);
+  ~FormMain();
+  FormMain(const FormMain&) = delete;
+  FormMain& operator=(const FormMain&) = delete;
+
+  // Creates the hidden form; FormCreate runs inside. False if the window
+  // could not be made.
+  bool Create();
+  HWND Handle() const { return form_; }
+  // Keyboard navigation of the dialog for the message loop.
+  bool PreTranslate(MSG& msg);
+
+  // Process start and end.
+  void FormCreate();
+  void RestoreOnExit();
+
+  // Showing, hiding and closing the dialog.
+  void ShowVornal1Click();
+  void FormShow();
+  void FormHide();
+  void FormClose();
+  void ShowTrayMenu();
+
+  // Tray menu and buttons.
+  void Exit1Click();
+  void ButtonUnloadClick();
+  void RedrawDesktop1Click();
+  void ButtonApplyClick();
+  void BitBtnOKClick();
+  void BitBtnCancelClick();
+  void PatchEnabled1Click();
+  void TaskbarTransparent1Click();
+  void DesktopTransparent1Click();
+
+  // Settings between registry, record and dialog.
+  void LoadSettings();
+  void SaveSettings();
+  void SettingsToForm();
+  void FormToSettings();
+
+  // Bringing the running system in line with the record.
+  void ApplySettings();
+  bool LoadHookLibrary();
+  bool UnloadHookLibrary();
+
+  // Shell adjustments.
+  void LocateShellWindows();
+  void ApplySystemColours();
+  void ApplyDesktopIconText();
+  void ApplyStartCaption();
+  void TimerDeskTimer();
+  void TimerStartTimer();
+  void SetStartCaption(const std::string& text);
+  void SpinEdit14Change();
+  void CheckBox15Click();
+  void TrackBarTransparencyChange();
+  void SpinEdit13Change();
+  void TrackBarDragTransChange();
+  void ButtonDeskTextClick();
+  void ButtonMDIFormsClick();
+  void ButtonDesktopClick();
+
+  // State that tests and the program's entry look at.
+  const Settings& Record() const { return settings_; }
+  bool PatchRunning() const { return patchRunning_; }
+  bool TrayReady() const { return trayReady_; }
+  const TrayIcon& Tray() const { return tray_; }
+  const ShellWindows& Shell() const { return shell_; }
+  const ShellSnapshot& Saved() const { return saved_; }
+  HWND Control(int id) const { return pages_.Control(id); }
+  HMENU PopupMenu() const { return popup_; }
+  bool OsXPOrLaterFlag() const { return osXPOrLater_; }
+  bool Os98Or2000OrLaterFlag() const { return os98Or2000OrLater_; }
+
+  // Colour swatches: the fill colour of Shape1 to Shape3.
+  std::uint32_t ShapeColour(int id) const;
+  void SetShapeColour(int id, std::uint32_t colour);
+
+  // Runs the change handler of a control (user action or a real change made
+  // by the program).
+  void ControlChanged(int id);
+  // Sets a check box or radio button as the program; its handler runs when
+  // its state really changes.
+  void SetControlChecked(int id, bool checked);
+
+ private:
+  static constexpr UINT_PTR kTimerDesk = 1;
+  static constexpr UINT_PTR kTimerStart = 2;
+  using SetLayeredProc = BOOL(WINAPI*)(HWND, COLORREF, BYTE, DWORD);
+
+  static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  static INT_PTR CALLBACK SheetProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  static LRESULT CALLBACK SubclassWindowProc(HWND window, UINT message, WPARAM wParam,
+                                             LPARAM lParam);
+  INT_PTR HandleDialogMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  bool HandleControlMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result);
+  void OnCommand(int id, int code);
+  void OnTrayNotification(LPARAM mouseMessage);
+  void RunMenuCommand(int id);
+  void FormDestroy();
+  void ShowForm();
+  void HideForm();
+
+  void ShowStatus(TrayStatus status);
+  void ApplyHook();
+  void SetTaskbarAlpha(bool layered, int alpha);
+  void PickShapeColour(int shapeId);
+  void StopTimers();
+  void SetMenuChecked(int id, bool checked);
+  bool MenuChecked(int id) const;
+  void TrimWorkingSet();
+
+  // Outside values and the exclusion list live only in the dialog.
+  OutsideValues OutsideFromForm() const;
+  void OutsideToForm(const OutsideValues& outside);
+  ExclusionList ExclusionsFromForm() const;
+  void ExclusionsToForm(const ExclusionList& list);
+
+  FormEnvironment env_;
+  HWND form_ = nullptr;
+  FormPages pages_;
+  WNDPROC previousWindowProc_ = nullptr;
+  HMENU menu_ = nullptr;
+  HMENU popup_ = nullptr;
+
+  UINT msgShowMain_ = 0;
+  UINT msgSettingsUpdated_ = 0;
+  UINT msgTaskbarCreated_ = 0;
+  bool trayReady_ = false;
+  bool patchRunning_ = false;
+  bool osXPOrLater_ = false;
+  bool os98Or2000OrLater_ = false;
+  SetLayeredProc setLayeredWindowAttributes_ = nullptr;
+
+  ShellWindows shell_;
+  ShellSnapshot saved_;
+  std::string startCaption_;
+
+  Settings settings_ = DefaultSettings();
+  std::array<std::uint32_t, 3> shapeColours_{};
+  HookBinding hook_;
+  TrayIcon tray_;
+};
+
+}  // namespace vornal

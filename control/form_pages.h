@@ -1,0 +1,48 @@
+// The page controls of the main form and the tab sheets they hold: each tab
+// sheet is a child dialog from the resources, shown when its tab is chosen.
+// Also gives every control that has a hint its tooltip.
+#pragma once
+
+#include <windows.h>
+
+#include <vector>
+
+namespace vornal {
+
+class FormPages {
+ public:
+  // form is the window made from IDD_FormMain. pageProc is the dialog
+  // procedure of every tab sheet; it passes their notifications to the form.
+  bool Create(HINSTANCE instance, HWND form, DLGPROC pageProc, LPARAM pageParam);
+
+  // Any control of the form or of one of its tab sheets; nullptr if none.
+  HWND Control(int id) const;
+
+  // Brings a tab sheet (IDD_TabSheetN) to the front, with the sheet that
+  // holds its page control, as clicking their tabs would.
+  void ShowTabSheet(int dialogId);
+
+  // Switches pages on TCN_SELCHANGE; true when the notification was one.
+  bool OnNotify(const NMHDR& header);
+
+  // Every tab sheet window, outer sheets first.
+  const std::vector<HWND>& Sheets() const { return sheets_; }
+
+ private:
+  struct Sheet {
+    int pageControlId;
+    int dialogId;
+    HWND window;
+  };
+  HWND PageControlWindow(int pageControlId) const;
+  void SelectTab(int pageControlId, int index);
+  void PlaceSheets(int pageControlId);
+  void AddTooltips(HINSTANCE instance, HWND form);
+
+  HWND form_ = nullptr;
+  HWND tooltip_ = nullptr;
+  std::vector<Sheet> layout_;
+  std::vector<HWND> sheets_;
+};
+
+}  // namespace vornal

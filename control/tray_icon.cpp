@@ -1,0 +1,31 @@
+#include "tray_icon.h"
+
+#include <cstring>
+
+namespace vornal {
+
+void TrayIcon::Init(HWND owner, HINSTANCE instance, const std::string& title) {
+  instance_ = instance;
+  title_ = title;
+  record_ = NOTIFYICONDATAA{};
+  record_.cbSize = NOTIFYICONDATAA_V1_SIZE;
+  record_.hWnd = owner;
+  record_.uID = kTrayIconId;
+  record_.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+  record_.uCallbackMessage = kTrayCallbackMessage;
+}
+
+void TrayIcon::SetStatus(TrayStatus status) {
+  status_ = status;
+  // Shared icons from the resources: loaded once, never destroyed.
+  record_.hIcon = static_cast<HICON>(LoadImageA(instance_, MAKEINTRESOURCEA(TrayIconId(status)),
+                                                IMAGE_ICON, 16, 16, LR_SHARED));
+  const std::string tip = TrayTip(title_, status);
+  std::memcpy(record_.szTip, tip.c_str(), tip.size() + 1);
+}
+
+bool TrayIcon::Add() { return Shell_NotifyIconA(NIM_ADD, &record_) != FALSE; }
+bool TrayIcon::Modify() { return Shell_NotifyIconA(NIM_MODIFY, &record_) != FALSE; }
+bool TrayIcon::Delete() { return Shell_NotifyIconA(NIM_DELETE, &record_) != FALSE; }
+
+}  // namespace vornal

@@ -1,0 +1,47 @@
+#include "drag_rule.h"
+
+#include <cstring>
+
+namespace vornal::hooklib {
+
+DragOptions DragOptionsFrom(const Settings& settings) noexcept {
+  DragOptions o;
+  o.enabled = settings.CheckFlag(9);
+  o.dialogsOnly = settings.RadioFlag(2);
+  o.minWidth = settings.SpinValue(9);
+  o.minHeight = settings.SpinValue(10);
+  o.maxWidth = settings.SpinValue(11);
+  o.maxHeight = settings.SpinValue(12);
+  o.alpha = static_cast<std::uint8_t>(settings.SpinValue(13) & 0xFFu);
+  return o;
+}
+
+bool MayStartDrag(const DragOptions& options, std::uint32_t exStyle,
+                  bool dragWindowHeld) noexcept {
+  return options.enabled && (exStyle & kLayeredExStyle) == 0 && !dragWindowHeld;
+}
+
+bool ClassMayDrag(const DragOptions& options, const char* className) noexcept {
+  if (!options.dialogsOnly) return true;
+  return className != nullptr && std::strcmp(className, kDialogClassName) == 0;
+}
+
+std::uint16_t SideLength(std::int32_t from, std::int32_t to) noexcept {
+  // In 64 bits: the difference of two extreme coordinates overflows 32.
+  std::int64_t d = static_cast<std::int64_t>(to) - from;
+  if (d < 0) d = -d;
+  return static_cast<std::uint16_t>(static_cast<std::uint64_t>(d) & 0xFFFFu);
+}
+
+bool SizeMayDrag(const DragOptions& options, const WindowBox& box) noexcept {
+  const std::uint16_t width = SideLength(box.left, box.right);
+  const std::uint16_t height = SideLength(box.top, box.bottom);
+  return width >= options.minWidth && width <= options.maxWidth &&
+         height >= options.minHeight && height <= options.maxHeight;
+}
+
+bool ShouldRestoreOpacity(std::uint32_t exStyle, bool isDragWindow) noexcept {
+  return isDragWindow && (exStyle & kLayeredExStyle) != 0;
+}
+
+}  // namespace vornal::hooklib

@@ -1,0 +1,55 @@
+// Which windows become transparent while they are moved. The decision is
+// split into the stages in which the handler reads the window, so that the
+// later (dearer) facts are read only when the earlier ones let it go on;
+// each stage is pure and tested natively.
+#pragma once
+
+#include <cstdint>
+
+#include "settings_record.h"
+
+namespace vornal::hooklib {
+
+inline constexpr std::uint32_t kLayeredExStyle = 0x00080000;  // WS_EX_LAYERED
+inline constexpr char kDialogClassName[] = "#32770";
+inline constexpr std::uint8_t kOpaqueAlpha = 255;
+
+struct DragOptions {
+  bool enabled = false;      // check flag 9
+  bool dialogsOnly = false;  // radio flag 2
+  std::uint16_t minWidth = 0;   // spin value 9
+  std::uint16_t minHeight = 0;  // spin value 10
+  std::uint16_t maxWidth = 0;   // spin value 11
+  std::uint16_t maxHeight = 0;  // spin value 12
+  std::uint8_t alpha = kOpaqueAlpha;  // low byte of spin value 13
+};
+
+DragOptions DragOptionsFrom(const Settings& settings) noexcept;
+
+// First stage, from the extended style alone: the option is on, the window
+// is not layered already (its own program may have made it so), and no other
+// window of this process is being dragged transparently.
+bool MayStartDrag(const DragOptions& options, std::uint32_t exStyle,
+                  bool dragWindowHeld) noexcept;
+
+// Second stage, needed only while dialogsOnly is on: the class name as read,
+// compared exactly.
+bool ClassMayDrag(const DragOptions& options, const char* className) noexcept;
+
+// Third stage: the window rectangle. Width and height are the absolute
+// differences of the sides taken modulo 65536, as unsigned 16-bit values;
+// both bounds are included.
+struct WindowBox {
+  std::int32_t left;
+  std::int32_t top;
+  std::int32_t right;
+  std::int32_t bottom;
+};
+std::uint16_t SideLength(std::int32_t from, std::int32_t to) noexcept;
+bool SizeMayDrag(const DragOptions& options, const WindowBox& box) noexcept;
+
+// At the end of a move: only the window this library made transparent is
+// made opaque again, and only while it is still layered.
+bool ShouldRestoreOpacity(std::uint32_t exStyle, bool isDragWindow) noexcept;
+
+}  // namespace vornal::hooklib

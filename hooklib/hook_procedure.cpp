@@ -1,0 +1,39 @@
+// The two exports: the WH_CALLWNDPROCRET hook procedure that every hooked
+// thread runs after each sent message, and the setter of the hook handle.
+#include <windows.h>
+
+#include "library_settings.h"
+#include "library_startup.h"
+#include "library_state.h"
+#include "message_routes.h"
+#include "transparent_drag.h"
+
+using vornal::hooklib::g_library;
+
+namespace {
+
+// The per-message path: one comparison, one flag test, one switch.
+void Dispatch(const CWPRETSTRUCT& record) noexcept {
+  using namespace vornal::hooklib;
+  // Before the enabled test, so that an excluded process reloads as well
+  // and notices when it has left the list.
+  if (record.message == g_library.msgSettingsUpdated) OnSettingsUpdated();
+  if (!g_library.processEnabled.load(std::memory_order_relaxed)) return;
+  switch (RouteOf(record.message)) {
+    case Route::Moving: OnMoving(record.hwnd); break;
+    case Route::ExitSizeMove: OnExitSizeMove(record.hwnd); break;
+    default: break;
+  }
+}
+
+}  // namespace
+
+extern "C" LRESULT CALLBACK VornalHook(int nCode, WPARAM wParam, LPARAM lParam) noexcept {
+  if (nCode < 0) return CallNextHookEx(g_library.hookHandle, nCode, wParam, lParam);
+  const auto* record = reinterpret_cast<const CWPRETSTRUCT*>(lParam);
+  if (record != nullptr && vornal::hooklib::EnsureStarted()) Dispatch(*record);
+  CallNextHookEx(g_library.hookHandle, nCode, wParam, lParam);
+  return 0;
+}
+
+extern "C" void CALLBACK VornalSetup(HHOOK hook) noexcept { g_library.hookHandle = hook; }

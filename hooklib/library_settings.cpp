@@ -1,0 +1,66 @@
+#include "library_settings.h"
+
+#include <windows.h>
+
+#include "executable_name.h"
+#include "exclusion_list.h"
+#include "fpu_control.h"
+#include "library_state.h"
+#include "registry_layout.h"
+#include "settings_reader.h"
+
+namespace vornal::hooklib {
+namespace {
+
+// GetModuleFileName of the main module, as far as the library reads it.
+constexpr DWORD kModulePathChars = 260;
+
+// True only when the process's executable is positively found in the list;
+// any failure on the way leaves the process enabled.
+bool IsExcluded(const ExclusionList& list) noexcept {
+  char path[kModulePathChars + 1];
+  const DWORD length = GetModuleFileNameA(nullptr, path, kModulePathChars);
+  // A full buffer means a truncated path, whose tail is not the file name.
+  if (length == 0 || length >= kModulePathChars) return false;
+  path[length] = '\0';
+  char name[kModulePathChars + 1];
+  if (!ExecutableFileName(path, name, sizeof name)) return false;
+  return list.Contains(name);
+}
+
+HWND FindDesktopIconView() noexcept {
+  const HWND progman = FindWindowA("Progman", nullptr);
+  if (progman == nullptr) return nullptr;
+  const HWND view = FindWindowExA(progman, nullptr, "SHELLDLL_DefView", nullptr);
+  if (view == nullptr) return nullptr;
+  return FindWindowExA(view, nullptr, "SysListView32", nullptr);
+}
+
+}  // namespace
+
+void ReadLibrarySettings() noexcept {
+  // Read into locals and publish at the end, so that handlers on other
+  // threads never see the defaults in between two loads.
+  Settings settings = DefaultSettings();
+  bool enabled = true;
+
+  const ReadOutcome outcome = ReadSettingsKey(HKEY_CURRENT_USER, LibraryReadPlan(), settings);
+  if (outcome.valuesRead) {
+    ExclusionList exclusions;
+    if (exclusions.Load(HKEY_CURRENT_USER, kExclusionsKeyPath) && exclusions.Size() > 0) {
+      enabled = !IsExcluded(exclusions);
+    }
+  }  // the list is discarded here
+
+  g_library.settings = settings;
+  g_library.processEnabled.store(enabled, std::memory_order_relaxed);
+  g_library.taskbarWindow = FindWindowA("Shell_TrayWnd", nullptr);
+  g_library.desktopIconView = FindDesktopIconView();
+}
+
+void OnSettingsUpdated() noexcept {
+  const FpuControlScope fpu;
+  ReadLibrarySettings();
+}
+
+}  // namespace vornal::hooklib

@@ -1,0 +1,74 @@
+#include "library_startup.h"
+
+#include <windows.h>
+#include <mmsystem.h>
+
+#include "fpu_control.h"
+#include "library_settings.h"
+#include "library_state.h"
+#include "version_flags.h"
+
+namespace vornal::hooklib {
+namespace {
+
+enum : LONG { kNotStarted = 0, kStarting = 1, kStarted = 2 };
+
+volatile LONG g_startup = kNotStarted;
+
+// GetProcAddress gives a generic entry point; going through void(*)() is the
+// cast the compiler accepts between unrelated function pointer types.
+template <typename Proc>
+Proc LookUp(HMODULE module, const char* name) noexcept {
+  if (module == nullptr) return nullptr;
+  return reinterpret_cast<Proc>(reinterpret_cast<void (*)()>(GetProcAddress(module, name)));
+}
+
+VersionFlags RunningSystemFlags() noexcept {
+  OSVERSIONINFOA info{};
+  info.dwOSVersionInfoSize = sizeof info;
+  if (!GetVersionExA(&info)) return VersionFlagsFor(0, 0, 0);
+  return VersionFlagsFor(info.dwPlatformId, info.dwMajorVersion, info.dwMinorVersion);
+}
+
+void RunStartup() noexcept {
+  const FpuControlScope fpu;
+
+  // user32 is already loaded in any process that receives hooked messages.
+  const HMODULE user32 = GetModuleHandleA("user32.dll");
+  g_library.animateWindow = LookUp<AnimateWindowProc>(user32, "AnimateWindow");
+  g_library.setLayeredWindowAttributes =
+      LookUp<SetLayeredWindowAttributesProc>(user32, "SetLayeredWindowAttributes");
+
+  g_library.busy.store(true);
+
+  const VersionFlags flags = RunningSystemFlags();
+  g_library.oldSystem = flags.oldSystem;
+  g_library.beforeXP = flags.beforeXP;
+
+  g_library.taskbarWindow = nullptr;
+  g_library.desktopIconView = nullptr;
+  g_library.dragWindow.store(nullptr);
+
+  ReadLibrarySettings();
+
+  g_library.lastAnimationTime = timeGetTime();
+
+  const UINT message = RegisterWindowMessageA("Vornal_SettingsUpdated");
+  g_library.msgSettingsUpdated = message != 0 ? message : kNoMessage;
+
+  g_library.busy.store(false);
+}
+
+}  // namespace
+
+bool EnsureStarted() noexcept {
+  if (__atomic_load_n(&g_startup, __ATOMIC_ACQUIRE) == kStarted) return true;
+  const LONG previous = InterlockedCompareExchange(&g_startup, kStarting, kNotStarted);
+  if (previous != kNotStarted) return previous == kStarted;
+  RunStartup();
+  // A full barrier: everything start-up wrote is visible before "started".
+  InterlockedExchange(&g_startup, kStarted);
+  return true;
+}
+
+}  // namespace vornal::hooklib

@@ -1,0 +1,13 @@
+// The library's start-up in each process. It runs on the first call of the
+// hook procedure rather than in DllMain: registry and window calls under the
+// loader lock can deadlock the host.
+#pragma once
+
+namespace vornal::hooklib {
+
+// True once start-up has completed in this process. The first caller runs
+// it; a caller on another thread that finds it in progress gets false at
+// once instead of waiting, and its message simply goes on unhandled.
+bool EnsureStarted() noexcept;
+
+}  // namespace vornal::hooklib

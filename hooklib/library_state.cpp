@@ -1,0 +1,7 @@
+#include "library_state.h"
+
+namespace vornal::hooklib {
+
+LibraryState g_library;
+
+}  // namespace vornal::hooklib

@@ -1,0 +1,104 @@
+#include "transparent_drag.h"
+
+#include "drag_rule.h"
+#include "library_state.h"
+
+namespace vornal::hooklib {
+namespace {
+
+// GetClassName with this count reads at most 254 characters.
+constexpr int kClassNameChars = 255;
+
+// GetWindowLongPtr returns 0 both for a failure and for an empty style; only
+// the thread's last error tells them apart.
+bool ReadExStyle(HWND window, LONG_PTR& exStyle) noexcept {
+  SetLastError(ERROR_SUCCESS);
+  exStyle = GetWindowLongPtrA(window, GWL_EXSTYLE);
+  return exStyle != 0 || GetLastError() == ERROR_SUCCESS;
+}
+
+// Writes the extended style with WS_EX_LAYERED set or cleared and tells
+// whether the window now has it that way. The style is read back rather
+// than judged from SetWindowLongPtr's result and the last error: the change
+// sends WM_STYLECHANGING and WM_STYLECHANGED, and whatever the window
+// procedure calls meanwhile may leave a last error of its own.
+bool WriteLayeredStyle(HWND window, LONG_PTR exStyle, bool layered) noexcept {
+  const LONG_PTR wanted = layered ? (exStyle | WS_EX_LAYERED)
+                                  : (exStyle & ~static_cast<LONG_PTR>(WS_EX_LAYERED));
+  SetWindowLongPtrA(window, GWL_EXSTYLE, wanted);
+  LONG_PTR now = 0;
+  return ReadExStyle(window, now) && ((now & WS_EX_LAYERED) != 0) == layered;
+}
+
+}  // namespace
+
+void OnMoving(HWND window) noexcept {
+  const SetLayeredWindowAttributesProc setLayered = g_library.setLayeredWindowAttributes;
+  if (setLayered == nullptr) return;
+
+  LONG_PTR exStyle = 0;
+  if (!ReadExStyle(window, exStyle)) return;
+  const DragOptions options = DragOptionsFrom(g_library.settings);
+  // A drag window that has been destroyed in the middle of its move never
+  // gets its WM_EXITSIZEMOVE; counting it as none keeps this process able
+  // to drag transparently again.
+  const HWND held = g_library.dragWindow.load();
+  const bool heldLive = held != nullptr && IsWindow(held);
+  if (!MayStartDrag(options, static_cast<std::uint32_t>(exStyle), heldLive)) return;
+
+  if (options.dialogsOnly) {
+    char className[kClassNameChars];
+    if (GetClassNameA(window, className, kClassNameChars) == 0) return;
+    if (!ClassMayDrag(options, className)) return;
+  }
+
+  RECT rect;
+  if (!GetWindowRect(window, &rect)) return;
+  if (!SizeMayDrag(options, {rect.left, rect.top, rect.right, rect.bottom})) return;
+
+  // Claim the one drag slot of the process; another thread may have taken
+  // it since it was read (the stale handle of a destroyed window is
+  // replaced the same way).
+  HWND expected = held;
+  if (!g_library.dragWindow.compare_exchange_strong(expected, window)) return;
+
+  if (!WriteLayeredStyle(window, exStyle, true)) {
+    g_library.dragWindow.store(nullptr);
+    return;
+  }
+  if (!setLayered(window, 0, options.alpha, LWA_ALPHA)) {
+    // A layered window without attributes is not drawn at all: rather leave
+    // the window as it was than invisible.
+    WriteLayeredStyle(window, exStyle, false);
+    g_library.dragWindow.store(nullptr);
+  }
+}
+
+void OnExitSizeMove(HWND window) noexcept {
+  const SetLayeredWindowAttributesProc setLayered = g_library.setLayeredWindowAttributes;
+  if (setLayered == nullptr) return;
+
+  const HWND held = g_library.dragWindow.load();
+  if (held == nullptr) return;
+  LONG_PTR exStyle = 0;
+  if (!ReadExStyle(window, exStyle)) return;
+
+  // Only the window this library made transparent is restored: another
+  // layered window of the process that ends its own move or size loop
+  // meanwhile keeps the transparency its own program gave it.
+  if (ShouldRestoreOpacity(static_cast<std::uint32_t>(exStyle), held == window)) {
+    // Opaque first, then not layered, so the window does not flash. Should
+    // the attributes fail, dropping the layered style still makes it opaque.
+    setLayered(window, 0, kOpaqueAlpha, LWA_ALPHA);
+    if (!WriteLayeredStyle(window, exStyle, false)) return;
+  }
+  // The move that made it transparent is over, also when its own program
+  // has dropped the layered style meanwhile: holding on to the window would
+  // keep every other window of the process opaque for as long as it lives.
+  if (held == window) {
+    HWND expected = window;
+    g_library.dragWindow.compare_exchange_strong(expected, nullptr);
+  }
+}
+
+}  // namespace vornal::hooklib
