@@ -77,6 +77,9 @@ FormEnvironment ProcessEnvironment(HINSTANCE instance) {
 #pragma GCC diagnostic pop
     env.os = {info.dwPlatformId, info.dwMajorVersion, info.dwMinorVersion};
   }
+  env.notifyIcon = [](DWORD message, NOTIFYICONDATAA& record) {
+    return Shell_NotifyIconA(message, &record) != FALSE;
+  };
   env.showError = [](HWND owner, const char* text) {
     MessageBoxA(owner, text, "Error", MB_OK | MB_ICONERROR);
   };
@@ -125,7 +128,7 @@ void FormMain::FormCreate() {
   previousWindowProc_ = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(
       form_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&FormMain::SubclassWindowProc)));
 
-  tray_.Init(form_, env_.instance, env_.title);
+  tray_.Init(form_, env_.instance, env_.title, env_.notifyIcon);
   tray_.SetStatus(TrayStatus::StartingUp);
   tray_.Add();  // fails quietly while the shell is not up; TaskbarCreated adds it later
   patchRunning_ = false;

@@ -32,6 +32,8 @@ struct FormEnvironment {
   OsVersion os;
   std::function<void(HWND owner, const char* text)> showError;
   std::function<bool(HWND owner, const char* text)> confirm;
+  // Adds, changes and deletes the tray icon.
+  NotifyIconCall notifyIcon;
   // Called with the id of every control whose change handler runs.
   std::function<void(int id)> controlChanged;
 };

@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
 #include <string>
 
 #include "form_main.h"
@@ -53,13 +54,23 @@ class DialogFields final : public FormFields {
     const SpinEditSpec* spec = SpinSpecFor(id);
     return spec != nullptr ? SpinEditValue(Text(id), *spec) : 0;
   }
-  void SetSpinValue(int id, long long value) override { SetText(id, std::to_string(value)); }
+  void SetSpinValue(int id, long long value) override {
+    // A spin edit shows only values within its bounds, whatever was stored.
+    const SpinEditSpec* spec = SpinSpecFor(id);
+    if (spec != nullptr && spec->Bounded()) {
+      value = std::clamp(value, spec->minValue, spec->maxValue);
+    }
+    SetText(id, std::to_string(value));
+  }
   int TrackPosition(int id) const override {
     return static_cast<int>(SendMessageA(form_.Control(id), TBM_GETPOS, 0, 0));
   }
   void SetTrackPosition(int id, int position) override {
     HWND bar = form_.Control(id);
-    if (bar == nullptr || TrackPosition(id) == position) return;
+    if (bar == nullptr) return;
+    position = std::clamp(position, static_cast<int>(SendMessageA(bar, TBM_GETRANGEMIN, 0, 0)),
+                          static_cast<int>(SendMessageA(bar, TBM_GETRANGEMAX, 0, 0)));
+    if (TrackPosition(id) == position) return;
     SendMessageA(bar, TBM_SETPOS, TRUE, position);
     form_.ControlChanged(id);
   }

@@ -4,9 +4,11 @@
 
 namespace vornal {
 
-void TrayIcon::Init(HWND owner, HINSTANCE instance, const std::string& title) {
+void TrayIcon::Init(HWND owner, HINSTANCE instance, const std::string& title,
+                    NotifyIconCall shell) {
   instance_ = instance;
   title_ = title;
+  shell_ = std::move(shell);
   record_ = NOTIFYICONDATAA{};
   record_.cbSize = NOTIFYICONDATAA_V1_SIZE;
   record_.hWnd = owner;
@@ -24,8 +26,8 @@ void TrayIcon::SetStatus(TrayStatus status) {
   std::memcpy(record_.szTip, tip.c_str(), tip.size() + 1);
 }
 
-bool TrayIcon::Add() { return Shell_NotifyIconA(NIM_ADD, &record_) != FALSE; }
-bool TrayIcon::Modify() { return Shell_NotifyIconA(NIM_MODIFY, &record_) != FALSE; }
-bool TrayIcon::Delete() { return Shell_NotifyIconA(NIM_DELETE, &record_) != FALSE; }
+bool TrayIcon::Add() { return shell_ && shell_(NIM_ADD, record_); }
+bool TrayIcon::Modify() { return shell_ && shell_(NIM_MODIFY, record_); }
+bool TrayIcon::Delete() { return shell_ && shell_(NIM_DELETE, record_); }
 
 }  // namespace vornal

@@ -5,6 +5,7 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include <functional>
 #include <string>
 
 #include "tray_status.h"
@@ -14,9 +15,12 @@ namespace vornal {
 inline constexpr UINT kTrayIconId = 100;
 inline constexpr UINT kTrayCallbackMessage = WM_USER + 1;  // 1025
 
+// The shell call that adds, changes or deletes the icon (Shell_NotifyIconA).
+using NotifyIconCall = std::function<bool(DWORD message, NOTIFYICONDATAA& record)>;
+
 class TrayIcon {
  public:
-  void Init(HWND owner, HINSTANCE instance, const std::string& title);
+  void Init(HWND owner, HINSTANCE instance, const std::string& title, NotifyIconCall shell);
   // Puts a state's icon and tip into the record; the shell sees it at the
   // next Add or Modify.
   void SetStatus(TrayStatus status);
@@ -31,6 +35,7 @@ class TrayIcon {
   NOTIFYICONDATAA record_{};
   HINSTANCE instance_ = nullptr;
   std::string title_;
+  NotifyIconCall shell_;
   TrayStatus status_ = TrayStatus::StartingUp;
 };
 

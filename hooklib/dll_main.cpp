@@ -11,7 +11,7 @@
 
 #include "library_state.h"
 
-extern "C" BOOL WINAPI DllMain(HINSTANCE module, DWORD reason, LPVOID reserved) {
+extern "C" BOOL WINAPI DllMain(HINSTANCE module, DWORD reason, LPVOID reserved) noexcept {
   (void)reserved;
   if (reason == DLL_PROCESS_ATTACH) {
     vornal::hooklib::g_library.module = module;

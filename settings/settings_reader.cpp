@@ -12,17 +12,16 @@ RegResult ReadPlannedValues(const RegistryKey& key, const ReadPlan& plan, Settin
     const FamilyRun& run = plan.runs[r];
     for (int n = run.first; n <= run.last; ++n) {
       ValueName name;
-      if (!FormatValueName(run.family, n, name) || !key.HasValue(name.c_str())) continue;
+      if (!FormatValueName(run.family, n, name)) continue;
       std::uint32_t raw = 0;
       const RegResult result = key.ReadDword(name.c_str(), raw);
-      if (result == RegResult::Missing) continue;  // deleted in the meantime
+      if (result == RegResult::Missing) continue;  // a missing value keeps its default
       if (result != RegResult::Ok) return result;
       StoreRawValue(settings, run.family, n, raw);
     }
   }
   for (std::size_t t = 0; t < plan.textCount; ++t) {
     const char* name = TextFieldName(plan.texts[t]);
-    if (!key.HasValue(name)) continue;
     SettingText text;
     const RegResult result = key.ReadString(name, text.Buffer(), SettingText::kCapacity);
     if (result == RegResult::Missing) continue;

@@ -1,0 +1,114 @@
+// Platform-free rules of the control program: version flags, what applying
+// does with the hook, tray texts, spin edit values, Start captions.
+#include <gtest/gtest.h>
+
+#include "hook_plan.h"
+#include "os_version.h"
+#include "resources/resource_ids.h"
+#include "spin_edits.h"
+#include "start_caption.h"
+#include "tray_status.h"
+
+namespace vornal {
+namespace {
+
+TEST(OsVersionFlags, FollowThePlatformAndVersion) {
+  struct Case {
+    OsVersion v;
+    bool xp, w98or2k, nine;
+  };
+  const Case cases[] = {
+      {{1, 4, 0}, false, false, true},    // 95
+      {{1, 4, 10}, false, true, true},    // 98
+      {{1, 4, 90}, false, true, true},    // Me
+      {{2, 4, 0}, false, false, false},   // NT 4.0
+      {{2, 5, 0}, false, true, false},    // 2000
+      {{2, 5, 1}, true, true, false},     // XP
+      {{2, 5, 2}, true, true, false},     // Server 2003
+      {{2, 6, 0}, true, true, false},     // Vista
+      {{2, 10, 0}, true, true, false},
+      {{3, 6, 0}, false, false, false},   // some other platform
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.v.platformId << " " << c.v.major << "." << c.v.minor);
+    EXPECT_EQ(OsXPOrLater(c.v), c.xp);
+    EXPECT_EQ(Os98Or2000OrLater(c.v), c.w98or2k);
+    EXPECT_EQ(Is9xFamily(c.v), c.nine);
+  }
+}
+
+TEST(HookPlan, CoversEverySwitchAndState) {
+  EXPECT_EQ(PlanHookAction(true, true, false), HookAction::BroadcastReload);
+  EXPECT_EQ(PlanHookAction(true, true, true), HookAction::Reinstall);
+  EXPECT_EQ(PlanHookAction(true, false, false), HookAction::Install);
+  EXPECT_EQ(PlanHookAction(true, false, true), HookAction::Install);
+  EXPECT_EQ(PlanHookAction(false, true, false), HookAction::Remove);
+  EXPECT_EQ(PlanHookAction(false, true, true), HookAction::Remove);
+  EXPECT_EQ(PlanHookAction(false, false, false), HookAction::Nothing);
+  EXPECT_EQ(PlanHookAction(false, false, true), HookAction::Nothing);
+}
+
+TEST(TrayStatus, TipsAreTheTitleAndTheStateSuffix) {
+  EXPECT_EQ(TrayTip("Vornal", TrayStatus::StartingUp), "Vornal - Starting Up...");
+  EXPECT_EQ(TrayTip("Vornal", TrayStatus::PleaseWait), "Vornal - Please Wait!");
+  EXPECT_EQ(TrayTip("Vornal", TrayStatus::PatchRunning), "Vornal - Global Window Patches Running");
+  EXPECT_EQ(TrayTip("Vornal", TrayStatus::PatchNotRunning),
+            "Vornal - Global Window Patches Not Running");
+  EXPECT_EQ(TrayTip("Vornal", TrayStatus::PatchNotRunning).size(), 42u);
+  EXPECT_EQ(TrayTip(std::string(70, 'T'), TrayStatus::PleaseWait).size(), 63u)
+      << "a tip never overflows the 64-character field";
+  EXPECT_EQ(TrayIconId(TrayStatus::StartingUp), IDI_ImageClock);
+  EXPECT_EQ(TrayIconId(TrayStatus::PleaseWait), IDI_ImageClock);
+  EXPECT_EQ(TrayIconId(TrayStatus::PatchRunning), IDI_FormMain);
+  EXPECT_EQ(TrayIconId(TrayStatus::PatchNotRunning), IDI_ImageNo);
+  EXPECT_STREQ(PatchStatusText(true), "Patch is running.");
+  EXPECT_STREQ(PatchStatusText(false), "Patch is not running.");
+}
+
+TEST(SpinEdits, ValuesKeepToTheirBounds) {
+  const SpinEditSpec& thickness = SpinEditFor(1);
+  EXPECT_EQ(thickness.id, IDC_SpinEdit1);
+  EXPECT_EQ(SpinEditValue("6", thickness), 6);
+  EXPECT_EQ(SpinEditValue("0", thickness), 1);
+  EXPECT_EQ(SpinEditValue("99999", thickness), 65535);
+  EXPECT_EQ(SpinEditValue("", thickness), 1) << "bad text gives the minimum";
+  EXPECT_EQ(SpinEditValue("12a", thickness), 1);
+  EXPECT_EQ(SpinEditValue(" 12", thickness), 1);
+
+  const SpinEditSpec& alpha = SpinEditFor(13);
+  EXPECT_EQ(alpha.maxValue, 255);
+  EXPECT_EQ(alpha.digits, 3);
+  EXPECT_EQ(SpinEditValue("300", alpha), 255);
+  EXPECT_EQ(SpinEditValue("0", alpha), 0);
+  EXPECT_EQ(SpinEditFor(14).maxValue, 255);
+
+  const SpinEditSpec& unbounded = SpinEditFor(15);
+  EXPECT_FALSE(unbounded.Bounded());
+  EXPECT_EQ(unbounded.digits, 0);
+  EXPECT_EQ(SpinEditValue("70000", unbounded), 70000);
+  EXPECT_EQ(SpinEditValue("-5", unbounded), -5);
+  EXPECT_EQ(SpinEditValue("x", unbounded), 0);
+
+  for (int n : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 16}) {
+    EXPECT_EQ(SpinEditFor(n).minValue, 1) << n;
+    EXPECT_EQ(SpinEditFor(n).maxValue, 65535) << n;
+    EXPECT_EQ(SpinEditFor(n).digits, 5) << n;
+  }
+}
+
+TEST(StartCaption, FreeMemoryInItsShortForm) {
+  const auto mb = [](double m) { return static_cast<std::uint32_t>(m * 1048576.0); };
+  bool useSaved = true;
+  EXPECT_EQ(FreeMemoryCaption(mb(700.9), '.', useSaved), "700");
+  EXPECT_FALSE(useSaved);
+  EXPECT_EQ(FreeMemoryCaption(mb(0.5), '.', useSaved), "0");
+  EXPECT_EQ(FreeMemoryCaption(mb(999.99), '.', useSaved), "999");
+  EXPECT_EQ(FreeMemoryCaption(mb(1536), '.', useSaved), "1.50");
+  EXPECT_EQ(FreeMemoryCaption(mb(1536), ',', useSaved), "1,50");
+  EXPECT_EQ(FreeMemoryCaption(mb(3071.9), '.', useSaved), "3.00");
+  EXPECT_EQ(FreeMemoryCaption(0xFFFFFFFFu, '.', useSaved), "4.00");
+  EXPECT_FALSE(useSaved);
+}
+
+}  // namespace
+}  // namespace vornal

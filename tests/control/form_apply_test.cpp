@@ -1,0 +1,242 @@
+// Applying settings from the real form: the hook, the start and unload
+// errors, the status in dialog and tray, the tray toggles and the exit path.
+#include "form_fixture.h"
+#include "registry_layout.h"
+#include "resources/resource_ids.h"
+
+namespace vornal::test {
+namespace {
+
+constexpr char kStartError[] =
+    "Could not start VornalLib.dll - please check it is in the same folder as Vornal.exe.  If "
+    "the problem persists, unset the Startup option, reboot, and re-download (or copy) the "
+    "application's files from a reliable source.";
+
+// A top-level window of this thread that counts the reload broadcasts; a
+// notify send to a window of the sending thread arrives before it returns.
+class BroadcastCounter {
+ public:
+  BroadcastCounter() {
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = Proc;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = "VornalTestBroadcastCounter";
+    RegisterClassA(&wc);
+    window_ = CreateWindowA(wc.lpszClassName, "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
+                            wc.hInstance, nullptr);
+    count_ = 0;
+  }
+  ~BroadcastCounter() { DestroyWindow(window_); }
+  int Count() const { return count_; }
+
+ private:
+  static LRESULT CALLBACK Proc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
+    if (m == RegisterWindowMessageA("Vornal_SettingsUpdated")) ++count_;
+    return DefWindowProcA(w, m, wp, lp);
+  }
+  static inline int count_ = 0;
+  HWND window_ = nullptr;
+};
+
+class FormApply : public FormFixture {
+ protected:
+  std::string TrayTip() const { return form->Tray().Record().szTip; }
+};
+
+TEST_F(FormApply, StatusAtStartWithThePatchOff) {
+  StartForm();
+  EXPECT_EQ(Text(IDC_LabelStatus), "Patch is not running.");
+  EXPECT_EQ(TrayTip(), "Vornal - Global Window Patches Not Running");
+  EXPECT_EQ(form->Tray().Status(), TrayStatus::PatchNotRunning);
+  EXPECT_EQ(form->Tray().Record().uID, 100u);
+  EXPECT_EQ(form->Tray().Record().uCallbackMessage, 1025u);
+  EXPECT_FALSE(IsWindowVisible(Control(IDC_PanelStatus)));
+  EXPECT_TRUE(IsWindowEnabled(form->Handle()));
+  EXPECT_TRUE(form->TrayReady());
+  EXPECT_FALSE(MenuChecked(IDM_PatchEnabled1));
+}
+
+TEST_F(FormApply, TrayIconGoesFromStartingUpToItsStateAndAwayAtExit) {
+  StartForm();
+  ASSERT_EQ(trayCalls.size(), 3u);
+  EXPECT_EQ(trayCalls[0].message, static_cast<DWORD>(NIM_ADD));
+  EXPECT_EQ(trayCalls[0].tip, "Vornal - Starting Up...");
+  EXPECT_EQ(trayCalls[1].message, static_cast<DWORD>(NIM_MODIFY));
+  EXPECT_EQ(trayCalls[1].tip, "Vornal - Please Wait!");
+  EXPECT_EQ(trayCalls[1].icon, trayCalls[0].icon) << "the clock while applying";
+  EXPECT_EQ(trayCalls[2].tip, "Vornal - Global Window Patches Not Running");
+  EXPECT_NE(trayCalls[2].icon, trayCalls[0].icon);
+  const NOTIFYICONDATAA& record = form->Tray().Record();
+  EXPECT_EQ(record.hWnd, form->Handle());
+  EXPECT_EQ(record.uFlags, static_cast<UINT>(NIF_MESSAGE | NIF_ICON | NIF_TIP));
+
+  // A restarted shell gets the icon back, in its current state.
+  trayCalls.clear();
+  SendMessageA(form->Handle(), RegisterWindowMessageA("TaskbarCreated"), 0, 0);
+  ASSERT_FALSE(trayCalls.empty());
+  EXPECT_EQ(trayCalls[0].message, static_cast<DWORD>(NIM_ADD));
+  EXPECT_EQ(trayCalls[0].tip, "Vornal - Global Window Patches Not Running");
+
+  trayCalls.clear();
+  form->RestoreOnExit();
+  ASSERT_EQ(trayCalls.size(), 1u);
+  EXPECT_EQ(trayCalls[0].message, static_cast<DWORD>(NIM_DELETE));
+}
+
+TEST_F(FormApply, MissingLibraryShowsTheStartErrorOnceAndKeepsTheSwitch) {
+  StartForm();
+  Click(IDC_RadioButton5);
+  Click(IDC_ButtonApply);
+  ASSERT_EQ(errors.size(), 1u);
+  EXPECT_EQ(errors[0], kStartError);
+  EXPECT_FALSE(form->PatchRunning());
+  EXPECT_EQ(reg.Dword(kSettingsKeyPath, "RadioChecked3"), 1u) << "the switch stays saved";
+  EXPECT_TRUE(IsChecked(IDC_RadioButton5));
+  EXPECT_TRUE(MenuChecked(IDM_PatchEnabled1));
+  EXPECT_EQ(Text(IDC_LabelStatus), "Patch is not running.");
+  EXPECT_EQ(form->Tray().Status(), TrayStatus::PatchNotRunning);
+  EXPECT_TRUE(IsWindowEnabled(form->Handle()));
+
+  Click(IDC_ButtonApply);
+  EXPECT_EQ(errors.size(), 2u) << "every apply tries again, once";
+}
+
+TEST_F(FormApply, StartErrorDuringStartUpWhenThePatchIsStoredOn) {
+  reg.SetString(kSettingsKeyPath, kVersionValueName, "V1.43");
+  reg.SetDword(kSettingsKeyPath, "RadioChecked3", 1);
+  StartForm();
+  EXPECT_EQ(errors.size(), 1u);
+  EXPECT_FALSE(form->PatchRunning());
+  EXPECT_EQ(TrayTip(), "Vornal - Global Window Patches Not Running");
+}
+
+TEST_F(FormApply, AbsentLibraryIsNeverLookedUpByBareName) {
+  // A library by the same name sitting in the current folder must not be
+  // taken: only the program's own folder counts.
+  char cwd[MAX_PATH] = {};
+  GetCurrentDirectoryA(MAX_PATH, cwd);
+  env.libraryPath = std::string(cwd) + "\\missing-folder\\VornalLib.dll";
+  StartForm();
+  Click(IDC_RadioButton5);
+  Click(IDC_ButtonApply);
+  EXPECT_EQ(errors.size(), 1u);
+  EXPECT_FALSE(form->PatchRunning());
+}
+
+TEST_F(FormApply, TrayTogglesSaveTheWholeDialog) {
+  StartForm();
+  Type(IDC_SpinEdit1, "77");
+  Command(IDM_TaskbarTransparent1);
+  EXPECT_EQ(reg.Dword(kSettingsKeyPath, "SpinValue1"), 77u) << "the unsaved edit went with it";
+  EXPECT_EQ(reg.Dword(kSettingsKeyPath, "CheckBoxChecked15"), 1u);
+  EXPECT_TRUE(IsChecked(IDC_CheckBox15));
+  EXPECT_TRUE(MenuChecked(IDM_TaskbarTransparent1));
+
+  Type(IDC_SpinEdit2, "88");
+  Command(IDM_DesktopTransparent1);
+  EXPECT_EQ(reg.Dword(kSettingsKeyPath, "SpinValue2"), 88u);
+  EXPECT_EQ(reg.Dword(kSettingsKeyPath, "CheckBoxChecked16"), 1u);
+  EXPECT_TRUE(MenuChecked(IDM_DesktopTransparent1));
+
+  Type(IDC_SpinEdit3, "99");
+  Command(IDM_PatchEnabled1);
+  EXPECT_EQ(reg.Dword(kSettingsKeyPath, "SpinValue3"), 99u);
+  EXPECT_EQ(reg.Dword(kSettingsKeyPath, "RadioChecked3"), 1u);
+  EXPECT_TRUE(IsChecked(IDC_RadioButton5));
+  EXPECT_FALSE(IsChecked(IDC_RadioButton6));
+  EXPECT_EQ(errors.size(), 1u) << "no library here: the start error";
+
+  Command(IDM_TaskbarTransparent1);
+  EXPECT_EQ(reg.Dword(kSettingsKeyPath, "CheckBoxChecked15"), 0u);
+  EXPECT_FALSE(MenuChecked(IDM_TaskbarTransparent1));
+}
+
+TEST_F(FormApply, ShowMainAndTrayDoubleClickShowTheDialog) {
+  StartForm();
+  SendMessageA(form->Handle(), RegisterWindowMessageA("Vornal_ShowMain"), 0, 0);
+  EXPECT_TRUE(IsWindowVisible(form->Handle()));
+  form->FormClose();
+  EXPECT_FALSE(IsWindowVisible(form->Handle()));
+
+  SendMessageA(form->Handle(), 1025, 100, WM_LBUTTONUP);
+  EXPECT_FALSE(IsWindowVisible(form->Handle())) << "a single click does nothing";
+  SendMessageA(form->Handle(), 1025, 100, WM_LBUTTONDBLCLK);
+  EXPECT_TRUE(IsWindowVisible(form->Handle()));
+  EXPECT_EQ(GetFocus(), Control(IDC_BitBtnOK));
+}
+
+TEST_F(FormApply, ExitButtonAsksFirst) {
+  StartForm();
+  answerConfirm = false;
+  Click(IDC_ButtonUnload);
+  EXPECT_EQ(confirmations, 1);
+  EXPECT_FALSE(PumpAndSawQuit());
+  answerConfirm = true;
+  Click(IDC_ButtonUnload);
+  EXPECT_TRUE(PumpAndSawQuit());
+  Command(IDM_Exit1);
+  EXPECT_EQ(confirmations, 2) << "the menu's Exit does not ask";
+  EXPECT_TRUE(PumpAndSawQuit());
+}
+
+// The following install the real hook for the whole desktop.
+class FormHook : public FormApply {
+ protected:
+  void SetUp() override {
+    FormApply::SetUp();
+    env.libraryPath = BesideTestProgram("VornalLib.dll");
+    if (GetFileAttributesA(env.libraryPath.c_str()) == INVALID_FILE_ATTRIBUTES) {
+      GTEST_SKIP() << "VornalLib.dll is not built";
+    }
+  }
+};
+
+TEST_F(FormHook, PatchOnRunsAndReloadsOnTheNTFamily) {
+  StartForm();
+  Click(IDC_RadioButton5);
+  Click(IDC_ButtonApply);
+  EXPECT_TRUE(errors.empty());
+  ASSERT_TRUE(form->PatchRunning());
+  EXPECT_EQ(Text(IDC_LabelStatus), "Patch is running.");
+  EXPECT_EQ(TrayTip(), "Vornal - Global Window Patches Running");
+  EXPECT_EQ(form->Tray().Status(), TrayStatus::PatchRunning);
+
+  BroadcastCounter counter;
+  Click(IDC_ButtonApply);
+  EXPECT_EQ(counter.Count(), 1) << "one reload broadcast, no reinstall";
+  EXPECT_TRUE(form->PatchRunning());
+  EXPECT_EQ(TrayTip(), "Vornal - Global Window Patches Running");
+
+  Click(IDC_RadioButton6);
+  Click(IDC_ButtonApply);
+  EXPECT_FALSE(form->PatchRunning());
+  EXPECT_EQ(Text(IDC_LabelStatus), "Patch is not running.");
+  EXPECT_FALSE(MenuChecked(IDM_PatchEnabled1));
+  EXPECT_TRUE(errors.empty());
+}
+
+TEST_F(FormHook, NineXFamilyReinstallsInsteadOfBroadcasting) {
+  env.os = {1, 4, 10};
+  StartForm();
+  Click(IDC_RadioButton5);
+  Click(IDC_ButtonApply);
+  ASSERT_TRUE(form->PatchRunning());
+  BroadcastCounter counter;
+  Click(IDC_ButtonApply);
+  EXPECT_EQ(counter.Count(), 0);
+  EXPECT_TRUE(form->PatchRunning());
+  EXPECT_TRUE(errors.empty());
+}
+
+TEST_F(FormHook, EndOfSessionRemovesTheHookAndAllowsLogOff) {
+  StartForm();
+  Click(IDC_RadioButton5);
+  Click(IDC_ButtonApply);
+  ASSERT_TRUE(form->PatchRunning());
+  const LRESULT answer = SendMessageA(form->Handle(), WM_QUERYENDSESSION, 0, 0);
+  EXPECT_NE(answer, 0);
+  EXPECT_FALSE(form->PatchRunning());
+}
+
+}  // namespace
+}  // namespace vornal::test

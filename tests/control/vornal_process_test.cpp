@@ -1,0 +1,169 @@
+// The real Vornal.exe in its own process: single instance, first start,
+// Apply and Cancel, the start error without the library, the tray toggles
+// and the close box. Uses the Wine session's real HKEY_CURRENT_USER.
+#include <windows.h>
+#include <tlhelp32.h>
+
+#include <gtest/gtest.h>
+
+#include "program_under_test.h"
+#include "registry_key.h"
+#include "registry_layout.h"
+#include "resources/resource_ids.h"
+
+namespace vornal::test {
+namespace {
+
+constexpr char kStartError[] =
+    "Could not start VornalLib.dll - please check it is in the same folder as Vornal.exe.  If "
+    "the problem persists, unset the Startup option, reboot, and re-download (or copy) the "
+    "application's files from a reliable source.";
+
+void ForgetEverythingVornalStored() {
+  RegistryKey::DeleteTree(HKEY_CURRENT_USER, kSettingsKeyPath);
+  RegistryKey::OpenOrCreate(HKEY_CURRENT_USER, kRunKeyPath).DeleteValue(kRunValueName);
+  RegistryKey toolbar = RegistryKey::OpenOrCreate(HKEY_CURRENT_USER, kToolbarKeyPath);
+  toolbar.DeleteValue(kShellToolbarValueName);
+  toolbar.DeleteValue(kBrowserToolbarValueName);
+}
+
+bool HasSettingsKey() { return RegistryKey::KeyExists(HKEY_CURRENT_USER, kSettingsKeyPath); }
+
+std::uint32_t StoredDword(const char* name) {
+  std::uint32_t v = 0xFFFFFFFFu;
+  RegistryKey::OpenForRead(HKEY_CURRENT_USER, kSettingsKeyPath).ReadDword(name, v);
+  return v;
+}
+
+int CountProcesses(const char* exeName) {
+  HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+  PROCESSENTRY32 entry{};
+  entry.dwSize = sizeof entry;
+  int count = 0;
+  for (BOOL more = Process32First(snapshot, &entry); more; more = Process32Next(snapshot, &entry)) {
+    if (lstrcmpiA(entry.szExeFile, exeName) == 0) ++count;
+  }
+  CloseHandle(snapshot);
+  return count;
+}
+
+// One running Vornal.exe and its form.
+class VornalProcess : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ForgetEverythingVornalStored();
+    ASSERT_EQ(CountProcesses("Vornal.exe"), 0) << "an earlier Vornal.exe is still running";
+  }
+
+  void TearDown() override {
+    if (form != nullptr && !app.HasExited()) {
+      PostMessageA(form, WM_COMMAND, IDM_Exit1, 0);
+      EXPECT_TRUE(app.HasExited(20000)) << "Exit ends the program";
+      EXPECT_EQ(app.ExitCode(), 0u);
+    }
+    app.Kill();
+    ForgetEverythingVornalStored();
+  }
+
+  void Launch(const std::string& path = BesideThisProgram("Vornal.exe")) {
+    ASSERT_TRUE(app.Start(path));
+    ASSERT_TRUE(WaitFor([&] { return (form = app.FindTopLevel("TFormMain", "Vornal")) != nullptr; }));
+    // Start-up has finished once the status has been written.
+    ASSERT_TRUE(WaitFor([&] { return WindowText(Control(IDC_LabelStatus)).rfind("Patch", 0) == 0; }));
+  }
+
+  HWND Control(int id) const { return ProgramUnderTest::FindControl(form, id); }
+
+  // Runs a tray menu item as the menu would.
+  void MenuCommand(int id) {
+    SendMessageTimeoutA(form, WM_COMMAND, MAKEWPARAM(id, 0), 0, SMTO_ABORTIFHUNG, 60000, nullptr);
+  }
+
+  HWND ErrorBox() const { return app.FindTopLevel("#32770", "Error"); }
+
+  ProgramUnderTest app;
+  HWND form = nullptr;
+};
+
+TEST_F(VornalProcess, FirstStartWritesNothingUntilApply) {
+  Launch();
+  EXPECT_FALSE(IsWindowVisible(form)) << "starts hidden";
+  EXPECT_FALSE(HasSettingsKey());
+  EXPECT_EQ(WindowText(Control(IDC_LabelStatus)), "Patch is not running.");
+  Click(Control(IDC_ButtonApply));
+  ASSERT_TRUE(HasSettingsKey());
+  char version[16] = {};
+  RegistryKey::OpenForRead(HKEY_CURRENT_USER, kSettingsKeyPath)
+      .ReadString(kVersionValueName, version, sizeof version);
+  EXPECT_STREQ(version, "V1.43");
+  EXPECT_EQ(StoredDword("SpinValue16"), 1000u);
+  EXPECT_EQ(StoredDword("RadioChecked3"), 0u);
+}
+
+TEST_F(VornalProcess, SecondCopyShowsTheFirstCopysDialogAndEnds) {
+  Launch();
+  ASSERT_FALSE(IsWindowVisible(form));
+  ProgramUnderTest second;
+  ASSERT_TRUE(second.Start(BesideThisProgram("Vornal.exe")));
+  ASSERT_TRUE(second.HasExited(15000)) << "the second copy ends on its own";
+  EXPECT_EQ(second.ExitCode(), 0u);
+  EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(form) != FALSE; }));
+  EXPECT_EQ(CountProcesses("Vornal.exe"), 1);
+}
+
+TEST_F(VornalProcess, PatchWithoutTheLibraryShowsTheStartErrorOnce) {
+  // A copy of the program in a folder of its own, without VornalLib.dll.
+  char temp[MAX_PATH] = {};
+  GetTempPathA(MAX_PATH, temp);
+  const std::string folder = std::string(temp) + "vornal-nolib-" + std::to_string(GetCurrentProcessId());
+  CreateDirectoryA(folder.c_str(), nullptr);
+  const std::string copy = folder + "\\Vornal.exe";
+  ASSERT_TRUE(CopyFileA(BesideThisProgram("Vornal.exe").c_str(), copy.c_str(), FALSE));
+  Launch(copy);
+
+  Click(Control(IDC_RadioButton5));
+  ClickLater(Control(IDC_ButtonApply));
+  HWND box = nullptr;
+  ASSERT_TRUE(WaitFor([&] { return (box = ErrorBox()) != nullptr; }));
+  EXPECT_EQ(WindowText(ProgramUnderTest::FindControl(box, 0xFFFF)), kStartError);
+  PostMessageA(box, WM_COMMAND, IDOK, 0);
+  ASSERT_TRUE(WaitFor([&] { return ErrorBox() == nullptr && IsWindowEnabled(form); }));
+  EXPECT_EQ(WindowText(Control(IDC_LabelStatus)), "Patch is not running.");
+  EXPECT_FALSE(IsWindowVisible(Control(IDC_PanelStatus)));
+  EXPECT_EQ(ErrorBox(), nullptr) << "shown once per apply";
+  EXPECT_EQ(StoredDword("RadioChecked3"), 1u) << "the switch stays on";
+  EXPECT_TRUE(IsChecked(Control(IDC_RadioButton5)));
+
+  PostMessageA(form, WM_COMMAND, IDM_Exit1, 0);
+  EXPECT_TRUE(app.HasExited(20000));
+  DeleteFileA(copy.c_str());
+  RemoveDirectoryA(folder.c_str());
+}
+
+TEST_F(VornalProcess, TrayToggleSavesUnappliedEdits) {
+  Launch();
+  TypeText(Control(IDC_SpinEdit1), "77");
+  MenuCommand(IDM_TaskbarTransparent1);
+  EXPECT_EQ(StoredDword("SpinValue1"), 77u);
+  EXPECT_EQ(StoredDword("CheckBoxChecked15"), 1u);
+  EXPECT_TRUE(IsChecked(Control(IDC_CheckBox15)));
+}
+
+TEST_F(VornalProcess, CloseBoxOnlyHidesAndCancelReloads) {
+  Launch();
+  Click(Control(IDC_ButtonApply));
+  MenuCommand(IDM_ShowVornal1);
+  ASSERT_TRUE(IsWindowVisible(form));
+  TypeText(Control(IDC_SpinEdit2), "333");
+  SendMessageTimeoutA(form, WM_SYSCOMMAND, SC_CLOSE, 0, SMTO_ABORTIFHUNG, 20000, nullptr);
+  EXPECT_TRUE(WaitFor([&] { return !IsWindowVisible(form); }));
+  EXPECT_FALSE(app.HasExited(200));
+  EXPECT_EQ(StoredDword("SpinValue2"), 200u) << "closing saves nothing";
+  EXPECT_EQ(WindowText(Control(IDC_SpinEdit2)), "333") << "nor reloads";
+
+  Click(Control(IDC_BitBtnCancel));
+  EXPECT_EQ(WindowText(Control(IDC_SpinEdit2)), "200");
+}
+
+}  // namespace
+}  // namespace vornal::test

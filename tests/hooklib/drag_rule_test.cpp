@@ -1,0 +1,126 @@
+// Which windows become transparent while moved, stage by stage.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <limits>
+
+#include "drag_rule.h"
+
+namespace vornal::hooklib {
+namespace {
+
+constexpr std::uint32_t kLayered = 0x00080000;    // WS_EX_LAYERED
+constexpr std::uint32_t kToolWindow = 0x00000080;  // WS_EX_TOOLWINDOW
+constexpr std::uint32_t kAppWindow = 0x00040000;   // WS_EX_APPWINDOW
+
+DragOptions Enabled() {
+  Settings s = DefaultSettings();
+  s.checkFlags[8] = true;  // check flag 9
+  return DragOptionsFrom(s);
+}
+
+WindowBox Box(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height) {
+  return {x, y, x + width, y + height};
+}
+
+TEST(DragRule, OptionsComeFromTheirSettings) {
+  const DragOptions defaults = DragOptionsFrom(DefaultSettings());
+  EXPECT_FALSE(defaults.enabled);
+  EXPECT_FALSE(defaults.dialogsOnly);
+  EXPECT_EQ(defaults.minWidth, 32);
+  EXPECT_EQ(defaults.minHeight, 32);
+  EXPECT_EQ(defaults.maxWidth, 1024);
+  EXPECT_EQ(defaults.maxHeight, 512);
+  EXPECT_EQ(defaults.alpha, 200);
+
+  Settings s = DefaultSettings();
+  s.checkFlags[8] = true;
+  s.radioFlags[1] = true;
+  for (int n = 9; n <= 13; ++n) s.spinValues[static_cast<std::size_t>(n - 1)] = static_cast<std::uint16_t>(0x1200 + n);
+  const DragOptions o = DragOptionsFrom(s);
+  EXPECT_TRUE(o.enabled);
+  EXPECT_TRUE(o.dialogsOnly);
+  EXPECT_EQ(o.minWidth, 0x1209);
+  EXPECT_EQ(o.minHeight, 0x120A);
+  EXPECT_EQ(o.maxWidth, 0x120B);
+  EXPECT_EQ(o.maxHeight, 0x120C);
+  EXPECT_EQ(o.alpha, 0x0D) << "only the low byte of spin value 13";
+}
+
+TEST(DragRule, StartsOnlyWhenOnAndNotLayeredAndNoOtherDrag) {
+  const DragOptions on = Enabled();
+  EXPECT_TRUE(MayStartDrag(on, 0, false));
+  EXPECT_TRUE(MayStartDrag(on, kToolWindow | kAppWindow, false));
+  EXPECT_FALSE(MayStartDrag(on, kLayered, false)) << "its own program made it layered";
+  EXPECT_FALSE(MayStartDrag(on, kLayered | kToolWindow, false));
+  EXPECT_FALSE(MayStartDrag(on, 0, true)) << "another window is being dragged";
+  EXPECT_FALSE(MayStartDrag(DragOptionsFrom(DefaultSettings()), 0, false)) << "option off";
+}
+
+TEST(DragRule, DialogsOnlyComparesTheClassNameExactly) {
+  DragOptions o = Enabled();
+  EXPECT_TRUE(ClassMayDrag(o, "MainWindowClass"));
+  EXPECT_TRUE(ClassMayDrag(o, nullptr)) << "the class is not needed then";
+  o.dialogsOnly = true;
+  EXPECT_TRUE(ClassMayDrag(o, "#32770"));
+  for (const char* other : {"MainWindowClass", "#3277", "#327700", "#32770 ", " #32770", "#32771", ""}) {
+    EXPECT_FALSE(ClassMayDrag(o, other)) << '"' << other << '"';
+  }
+  EXPECT_FALSE(ClassMayDrag(o, nullptr));
+}
+
+TEST(DragRule, SidesAreAbsoluteDifferencesModulo65536) {
+  EXPECT_EQ(SideLength(0, 1024), 1024);
+  EXPECT_EQ(SideLength(1024, 0), 1024);
+  EXPECT_EQ(SideLength(-300, 200), 500);
+  EXPECT_EQ(SideLength(10, 10), 0);
+  EXPECT_EQ(SideLength(0, 65535), 65535);
+  EXPECT_EQ(SideLength(0, 65536), 0);
+  EXPECT_EQ(SideLength(100, 100 + 65536 + 1024), 1024);
+  EXPECT_EQ(SideLength(100 + 65536 + 1024, 100), 1024);
+  constexpr std::int32_t lo = std::numeric_limits<std::int32_t>::min();
+  constexpr std::int32_t hi = std::numeric_limits<std::int32_t>::max();
+  EXPECT_EQ(SideLength(lo, hi), 0xFFFF) << "2^32 - 1 without overflow";
+  EXPECT_EQ(SideLength(hi, lo), 0xFFFF);
+}
+
+TEST(DragRule, SizeBoundsAreIncluded) {
+  const DragOptions o = Enabled();  // 32..1024 wide, 32..512 high
+  EXPECT_TRUE(SizeMayDrag(o, Box(0, 0, 1024, 512)));
+  EXPECT_TRUE(SizeMayDrag(o, Box(-50, 700, 32, 32)));
+  EXPECT_TRUE(SizeMayDrag(o, Box(10, 10, 500, 300)));
+  EXPECT_FALSE(SizeMayDrag(o, Box(0, 0, 1025, 512)));
+  EXPECT_FALSE(SizeMayDrag(o, Box(0, 0, 1024, 513)));
+  EXPECT_FALSE(SizeMayDrag(o, Box(0, 0, 31, 32)));
+  EXPECT_FALSE(SizeMayDrag(o, Box(0, 0, 32, 31)));
+  // Reversed sides count by their absolute difference...
+  EXPECT_TRUE(SizeMayDrag(o, {1024, 512, 0, 0}));
+  // ...and sizes wrap at 65536, as the unsigned 16-bit comparison has it.
+  EXPECT_TRUE(SizeMayDrag(o, Box(0, 0, 65536 + 1024, 65536 + 512)));
+  EXPECT_FALSE(SizeMayDrag(o, Box(0, 0, 65536 + 1025, 512)));
+  EXPECT_FALSE(SizeMayDrag(o, Box(0, 0, 65536, 100))) << "65536 wide reads as 0";
+}
+
+TEST(DragRule, SizeBoundsFollowTheSpinValues) {
+  DragOptions o = Enabled();
+  o.minWidth = 200;
+  o.maxWidth = 200;
+  o.minHeight = 0;
+  o.maxHeight = 65535;
+  EXPECT_TRUE(SizeMayDrag(o, Box(0, 0, 200, 0)));
+  EXPECT_TRUE(SizeMayDrag(o, Box(0, 0, 200, 65535)));
+  EXPECT_FALSE(SizeMayDrag(o, Box(0, 0, 199, 100)));
+  EXPECT_FALSE(SizeMayDrag(o, Box(0, 0, 201, 100)));
+  o.minWidth = 300;  // minimum above maximum: nothing qualifies
+  EXPECT_FALSE(SizeMayDrag(o, Box(0, 0, 250, 100)));
+}
+
+TEST(DragRule, RestoresOnlyTheLayeredDragWindow) {
+  EXPECT_TRUE(ShouldRestoreOpacity(kLayered, true));
+  EXPECT_TRUE(ShouldRestoreOpacity(kLayered | kToolWindow, true));
+  EXPECT_FALSE(ShouldRestoreOpacity(kToolWindow, true)) << "no longer layered";
+  EXPECT_FALSE(ShouldRestoreOpacity(kLayered, false)) << "layered by its own program";
+}
+
+}  // namespace
+}  // namespace vornal::hooklib

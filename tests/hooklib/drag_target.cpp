@@ -1,0 +1,81 @@
+// vornal_drag_target.exe: a small GUI program in which the global hook
+// test looks for the library's effect from outside. See
+// drag_target_protocol.h for the messages it answers.
+#include <windows.h>
+
+#include "drag_target_protocol.h"
+
+namespace {
+
+using namespace vornal::test;
+
+constexpr char kDraggedClass[] = "VornalDragTargetWindow";
+HWND g_dragged = nullptr;
+
+LRESULT DragState(HWND window) {
+  if (window == nullptr || !IsWindow(window)) return kNoWindow;
+  const bool layered = (GetWindowLongPtrA(window, GWL_EXSTYLE) & WS_EX_LAYERED) != 0;
+  COLORREF key = 0;
+  BYTE alpha = 0;
+  DWORD flags = 0;
+  const bool hasAlpha = GetLayeredWindowAttributes(window, &key, &alpha, &flags) &&
+                        (flags & LWA_ALPHA) != 0;
+  return EncodeDragState(layered, hasAlpha ? alpha : -1);
+}
+
+LRESULT CALLBACK ControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case kBeginDrag: {
+      if (g_dragged != nullptr) DestroyWindow(g_dragged);
+      g_dragged = CreateWindowExA(0, kDraggedClass, "dragged", WS_OVERLAPPEDWINDOW, 40, 40,
+                                  static_cast<int>(wParam), static_cast<int>(lParam), nullptr,
+                                  nullptr, GetModuleHandleA(nullptr), nullptr);
+      if (g_dragged == nullptr) return kNoWindow;
+      RECT rect{};
+      GetWindowRect(g_dragged, &rect);
+      SendMessageA(g_dragged, WM_MOVING, 0, reinterpret_cast<LPARAM>(&rect));
+      return DragState(g_dragged);
+    }
+    case kEndDrag: {
+      if (g_dragged == nullptr) return kNoWindow;
+      SendMessageA(g_dragged, WM_EXITSIZEMOVE, 0, 0);
+      const LRESULT state = DragState(g_dragged);
+      DestroyWindow(g_dragged);
+      g_dragged = nullptr;
+      return state;
+    }
+    case kLibraryMapped:
+      return GetModuleHandleA("VornalLib.dll") != nullptr ? 1 : 0;
+    case WM_DESTROY:
+      PostQuitMessage(0);
+      return 0;
+    default:
+      return DefWindowProcA(window, message, wParam, lParam);
+  }
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+  WNDCLASSA control{};
+  control.lpfnWndProc = ControlProc;
+  control.hInstance = instance;
+  control.lpszClassName = kDragTargetClass;
+  WNDCLASSA dragged{};
+  dragged.lpfnWndProc = DefWindowProcA;
+  dragged.hInstance = instance;
+  dragged.lpszClassName = kDraggedClass;
+  if (RegisterClassA(&control) == 0 || RegisterClassA(&dragged) == 0) return 1;
+  // A top-level window, so that broadcasts reach it as they reach any
+  // program's windows; it is never shown.
+  if (CreateWindowExA(0, kDragTargetClass, "Vornal drag target", WS_OVERLAPPED, 0, 0, 100, 100,
+                      nullptr, nullptr, instance, nullptr) == nullptr) {
+    return 1;
+  }
+  MSG msg;
+  while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+  }
+  return 0;
+}

@@ -1,0 +1,33 @@
+// How the global hook test drives vornal_drag_target.exe, a separate GUI
+// process in which the installed hook has to act. The test sends these
+// messages to the helper's control window and reads the answers from the
+// results of SendMessage.
+#pragma once
+
+#include <windows.h>
+
+namespace vornal::test {
+
+inline constexpr char kDragTargetClass[] = "VornalDragTargetControl";
+
+enum : UINT {
+  // wParam width, lParam height: creates a top-level window of that size,
+  // sends it WM_MOVING and answers with its DragState.
+  kBeginDrag = WM_APP + 1,
+  // Sends WM_EXITSIZEMOVE to that window, answers with its DragState and
+  // destroys it.
+  kEndDrag = WM_APP + 2,
+  // Answers 1 when VornalLib.dll is mapped into the helper, else 0.
+  kLibraryMapped = WM_APP + 3,
+};
+
+// Answer of kBeginDrag and kEndDrag.
+inline constexpr LRESULT kNoWindow = -1;
+inline constexpr LRESULT kLayeredBit = 0x10000;  // WS_EX_LAYERED is set
+inline constexpr LRESULT kAlphaBit = 0x20000;    // a constant alpha is set, in the low byte
+
+inline LRESULT EncodeDragState(bool layered, int alpha) {
+  return (layered ? kLayeredBit : 0) | (alpha >= 0 ? kAlphaBit | alpha : 0);
+}
+
+}  // namespace vornal::test

@@ -1,0 +1,188 @@
+// The library installed the way the control program installs it: loaded by
+// its full path, hooked into every thread of the desktop, handed its hook
+// handle. Its effect has to show in another GUI process, and stop there
+// once the hook is removed.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <string>
+
+#include "drag_target_protocol.h"
+#include "program_folder.h"
+#include "vornal_settings_key.h"
+
+namespace vornal::test {
+namespace {
+
+// Generous: a first start of a Wine process can take many seconds.
+constexpr DWORD kStartTimeoutMs = 60000;
+constexpr DWORD kReplyTimeoutMs = 30000;
+
+class DragTargetProcess {
+ public:
+  DragTargetProcess() {
+    std::string command(1, '"');
+    command += BesideThisProgram("vornal_drag_target.exe");
+    command += '"';
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process_)) {
+      ADD_FAILURE() << "cannot start " << command << ": " << GetLastError();
+      return;
+    }
+    const DWORD start = GetTickCount();
+    while (control_ == nullptr && GetTickCount() - start < kStartTimeoutMs) {
+      if (WaitForSingleObject(process_.hProcess, 0) == WAIT_OBJECT_0) break;
+      control_ = FindControlWindow();
+      if (control_ == nullptr) Sleep(20);
+    }
+  }
+
+  ~DragTargetProcess() {
+    if (process_.hProcess == nullptr) return;
+    if (control_ != nullptr) PostMessageA(control_, WM_CLOSE, 0, 0);
+    if (WaitForSingleObject(process_.hProcess, kReplyTimeoutMs) != WAIT_OBJECT_0) {
+      ADD_FAILURE() << "the drag target did not end";
+      TerminateProcess(process_.hProcess, 1);
+    }
+    CloseHandle(process_.hThread);
+    CloseHandle(process_.hProcess);
+  }
+
+  DragTargetProcess(const DragTargetProcess&) = delete;
+  DragTargetProcess& operator=(const DragTargetProcess&) = delete;
+
+  bool Ready() const { return control_ != nullptr; }
+
+  LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const {
+    DWORD_PTR result = 0;
+    if (!SendMessageTimeoutA(control_, message, wParam, lParam, SMTO_NORMAL, kReplyTimeoutMs,
+                             &result)) {
+      ADD_FAILURE() << "no answer to message " << message;
+      return kNoWindow - 1;
+    }
+    return static_cast<LRESULT>(result);
+  }
+
+  LRESULT BeginDrag(int width, int height) const { return Send(kBeginDrag, width, height); }
+  LRESULT EndDrag() const { return Send(kEndDrag); }
+
+ private:
+  HWND FindControlWindow() const {
+    for (HWND w = FindWindowExA(nullptr, nullptr, kDragTargetClass, nullptr); w != nullptr;
+         w = FindWindowExA(nullptr, w, kDragTargetClass, nullptr)) {
+      DWORD pid = 0;
+      GetWindowThreadProcessId(w, &pid);
+      if (pid == process_.dwProcessId) return w;
+    }
+    return nullptr;
+  }
+
+  PROCESS_INFORMATION process_{};
+  HWND control_ = nullptr;
+};
+
+// What the control program does to switch the effects on and off.
+class InstalledHook {
+ public:
+  InstalledHook() {
+    const std::string path = BesideThisProgram("VornalLib.dll");
+    module_ = LoadLibraryA(path.c_str());
+    if (module_ == nullptr) {
+      ADD_FAILURE() << "cannot load " << path;
+      return;
+    }
+    const auto hook = reinterpret_cast<HOOKPROC>(
+        reinterpret_cast<void (*)()>(GetProcAddress(module_, "VornalHook")));
+    const auto setup = reinterpret_cast<void(CALLBACK*)(HHOOK)>(
+        reinterpret_cast<void (*)()>(GetProcAddress(module_, "VornalSetup")));
+    if (hook == nullptr || setup == nullptr) {
+      ADD_FAILURE() << "exports missing";
+      return;
+    }
+    handle_ = SetWindowsHookExA(WH_CALLWNDPROCRET, hook, module_, 0);
+    if (handle_ == nullptr) {
+      ADD_FAILURE() << "SetWindowsHookExA failed: " << GetLastError();
+      return;
+    }
+    setup(handle_);
+  }
+
+  ~InstalledHook() {
+    Remove();
+    if (module_ != nullptr) FreeLibrary(module_);
+  }
+
+  InstalledHook(const InstalledHook&) = delete;
+  InstalledHook& operator=(const InstalledHook&) = delete;
+
+  bool Installed() const { return handle_ != nullptr; }
+
+  bool Remove() {
+    if (handle_ == nullptr) return true;
+    const bool removed = UnhookWindowsHookEx(handle_) != 0;
+    handle_ = nullptr;
+    return removed;
+  }
+
+ private:
+  HMODULE module_ = nullptr;
+  HHOOK handle_ = nullptr;
+};
+
+const LRESULT kOpaque = EncodeDragState(false, -1);
+
+class GlobalHook : public ::testing::Test {
+ protected:
+  void SetUp() override { ResetSettingsKey(); }  // check flag 9 on
+  void TearDown() override { DeleteSettingsKey(); }
+};
+
+TEST_F(GlobalHook, DragsTransparentlyInAnotherProcessOnlyWhileInstalled) {
+  DragTargetProcess target;
+  ASSERT_TRUE(target.Ready());
+  EXPECT_EQ(target.BeginDrag(1024, 512), kOpaque) << "before the hook";
+  EXPECT_EQ(target.EndDrag(), kOpaque);
+  EXPECT_EQ(target.Send(kLibraryMapped), 0);
+
+  InstalledHook hook;
+  ASSERT_TRUE(hook.Installed());
+  EXPECT_EQ(target.BeginDrag(1024, 512), EncodeDragState(true, 200));
+  EXPECT_EQ(target.EndDrag(), kOpaque);
+  EXPECT_EQ(target.Send(kLibraryMapped), 1);
+  EXPECT_EQ(target.BeginDrag(1025, 512), kOpaque) << "too wide";
+  EXPECT_EQ(target.EndDrag(), kOpaque);
+
+  ASSERT_TRUE(hook.Remove());
+  // Wine may keep the library mapped after the unhook; what matters is
+  // that it no longer acts.
+  EXPECT_EQ(target.BeginDrag(1024, 512), kOpaque) << "after the hook was removed";
+  EXPECT_EQ(target.EndDrag(), kOpaque);
+}
+
+TEST_F(GlobalHook, TheSettingsUpdatedMessageReloadsAnotherProcess) {
+  DragTargetProcess target;
+  ASSERT_TRUE(target.Ready());
+  InstalledHook hook;
+  ASSERT_TRUE(hook.Installed());
+  const UINT updated = RegisterWindowMessageA("Vornal_SettingsUpdated");
+
+  EXPECT_EQ(target.BeginDrag(600, 400), EncodeDragState(true, 200));
+  EXPECT_EQ(target.EndDrag(), kOpaque);
+
+  SetSettingsDword("SpinValue13", 120);
+  SetExclusions({"Vornal_Drag_Target.EXE"});
+  target.Send(updated);
+  EXPECT_EQ(target.BeginDrag(600, 400), kOpaque) << "excluded";
+  EXPECT_EQ(target.EndDrag(), kOpaque);
+
+  DeleteExclusions();
+  target.Send(updated);
+  EXPECT_EQ(target.BeginDrag(600, 400), EncodeDragState(true, 120));
+  EXPECT_EQ(target.EndDrag(), kOpaque);
+}
+
+}  // namespace
+}  // namespace vornal::test
