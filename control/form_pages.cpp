@@ -3,7 +3,11 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
+#include <climits>
+
 #include "resources/resource_ids.h"
+#include "spin_edits.h"
 
 namespace vornal {
 namespace {
@@ -29,6 +33,37 @@ const std::vector<PageControlPlan>& Plan() {
   };
   return plan;
 }
+
+// A child window's rectangle in its parent's client coordinates.
+RECT ChildRect(HWND child) {
+  RECT r{};
+  GetWindowRect(child, &r);
+  MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&r), 2);
+  return r;
+}
+
+void MoveChild(HWND child, int x, int y, int width, int height) {
+  SetWindowPos(child, nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void OffsetChild(HWND child, int dx, int dy) {
+  const RECT r = ChildRect(child);
+  SetWindowPos(child, nullptr, r.left + dx, r.top + dy, 0, 0,
+               SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOSIZE);
+}
+
+// Pixels at 96 DPI scaled like the form itself, which is sized in pixels.
+int ScaledPixels(int pixels) {
+  HDC screen = GetDC(nullptr);
+  const int dpi = screen != nullptr ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
+  if (screen != nullptr) ReleaseDC(nullptr, screen);
+  return MulDiv(pixels, dpi > 0 ? dpi : 96, 96);
+}
+
+// The row below the pages: the buttons keep to the right edge, the panels
+// to the left.
+constexpr int kRightButtons[] = {IDC_BitBtnOK, IDC_BitBtnCancel, IDC_ButtonApply, IDC_ButtonUnload};
+constexpr int kLeftOfRow[] = {IDC_PanelInfo, IDC_LabelVer, IDC_PanelStatus};
 
 BOOL CALLBACK AddTool(HWND control, LPARAM param) {
   const auto* ctx = reinterpret_cast<const std::pair<HINSTANCE, HWND>*>(param);
@@ -69,10 +104,14 @@ BOOL CALLBACK FindById(HWND window, LPARAM param) {
 
 bool FormPages::Create(HINSTANCE instance, HWND form, DLGPROC pageProc, LPARAM pageParam) {
   form_ = form;
+  FitFormControls();
   for (const PageControlPlan& pc : Plan()) {
     HWND tabs = PageControlWindow(pc.pageControlId);
     if (tabs == nullptr) return false;
     HWND parent = GetParent(tabs);
+    // The outer sheet has its final size by now; its page control fills it
+    // before the inner sheets are fitted to the page control.
+    if (pc.parentSheetId != 0) FitInnerPageControl(tabs);
     for (int dialogId : pc.sheets) {
       HWND sheet = CreateDialogParamA(instance, MAKEINTRESOURCEA(dialogId), parent, pageProc, pageParam);
       if (sheet == nullptr) return false;
@@ -90,8 +129,136 @@ bool FormPages::Create(HINSTANCE instance, HWND form, DLGPROC pageProc, LPARAM p
     PlaceSheets(pc.pageControlId);
     SelectTab(pc.pageControlId, 0);
   }
+  SetUpControls();
+  PlaceDirectionGrid(IDC_Label19, IDC_RadioButtonStyle3);
+  PlaceDirectionGrid(IDC_Label20, IDC_RadioButtonStyle14);
   AddTooltips(instance, form);
   return true;
+}
+
+bool FormPages::Locate(int dialogId, TabSheetPlace& place) {
+  for (const PageControlPlan& pc : Plan()) {
+    for (std::size_t i = 0; i < pc.sheets.size(); ++i) {
+      if (pc.sheets[i] != dialogId) continue;
+      place.pageControlId = pc.pageControlId;
+      place.index = static_cast<int>(i);
+      place.parentSheetId = pc.parentSheetId;
+      return true;
+    }
+  }
+  return false;
+}
+
+// The form's client area is fixed in pixels while its template is laid out
+// in dialog units, which depend on the font: the row below the pages goes
+// to the bottom edge and PageControl1 takes all the room above it, with the
+// template's left margin all round.
+void FormPages::FitFormControls() {
+  HWND tabs = GetDlgItem(form_, IDC_PageControl1);
+  if (tabs == nullptr) return;
+  RECT client{};
+  GetClientRect(form_, &client);
+  const RECT pages = ChildRect(tabs);
+  const int margin = pages.left;
+
+  int rowTop = INT_MAX;
+  int rowBottom = INT_MIN;
+  int rightEdge = INT_MIN;
+  for (int id : kRightButtons) {
+    if (HWND c = GetDlgItem(form_, id)) {
+      const RECT r = ChildRect(c);
+      rowTop = std::min(rowTop, static_cast<int>(r.top));
+      rowBottom = std::max(rowBottom, static_cast<int>(r.bottom));
+      rightEdge = std::max(rightEdge, static_cast<int>(r.right));
+    }
+  }
+  for (int id : kLeftOfRow) {
+    if (HWND c = GetDlgItem(form_, id)) {
+      const RECT r = ChildRect(c);
+      rowTop = std::min(rowTop, static_cast<int>(r.top));
+      rowBottom = std::max(rowBottom, static_cast<int>(r.bottom));
+    }
+  }
+  if (rowTop == INT_MAX) return;
+  const int dy = client.bottom - margin - rowBottom;
+  const int dx = client.right - margin - rightEdge;
+  for (int id : kRightButtons) {
+    if (HWND c = GetDlgItem(form_, id)) OffsetChild(c, dx, dy);
+  }
+  for (int id : kLeftOfRow) {
+    if (HWND c = GetDlgItem(form_, id)) OffsetChild(c, 0, dy);
+  }
+  rowTop += dy;
+  MoveChild(tabs, margin, pages.top, client.right - 2 * margin, rowTop - margin - pages.top);
+}
+
+// An inner page control keeps its top (a sheet may hold controls above it)
+// and reaches to the sheet's other edges, less its left margin.
+void FormPages::FitInnerPageControl(HWND tabs) {
+  RECT sheet{};
+  GetClientRect(GetParent(tabs), &sheet);
+  const RECT r = ChildRect(tabs);
+  MoveChild(tabs, r.left, r.top, sheet.right - 2 * r.left, sheet.bottom - r.left - r.top);
+}
+
+// What the dialog templates cannot hold: the ranges of the up-down
+// controls, the most characters the edits take, and the track bar scales.
+void FormPages::SetUpControls() {
+  for (int n = 1; n <= 16; ++n) {
+    const SpinEditSpec& spec = SpinEditFor(n);
+    HWND edit = Control(spec.id);
+    HWND updown = Control(spec.id + IDC_SPIN_PARTNER_OFFSET);
+    // Without bounds the arrows run over the whole range of an int, and
+    // any number of digits may be typed.
+    const int low = spec.Bounded() ? static_cast<int>(spec.minValue) : INT_MIN;
+    const int high = spec.Bounded() ? static_cast<int>(spec.maxValue) : INT_MAX;
+    SendMessageA(updown, UDM_SETRANGE32, static_cast<WPARAM>(low), static_cast<LPARAM>(high));
+    if (spec.Bounded() && spec.digits > 0) {
+      SendMessageA(edit, EM_LIMITTEXT, static_cast<WPARAM>(spec.digits), 0);
+    }
+  }
+  for (int id : {IDC_TrackBarTransparency, IDC_TrackBarDragTrans}) {
+    HWND bar = Control(id);
+    SendMessageA(bar, TBM_SETRANGE, TRUE, MAKELPARAM(0, 255));
+    SendMessageA(bar, TBM_SETPAGESIZE, 0, 15);
+    SendMessageA(bar, TBM_SETTICFREQ, 15, 0);
+  }
+  // A caption of our own for the Start button has at most ten characters.
+  SendMessageA(Control(IDC_EditStartText), EM_LIMITTEXT, 10, 0);
+  // A full path of the ANSI file functions, less its terminator.
+  for (int id : {IDC_EditWindowWallpaper, IDC_EditMDIWallpaper, IDC_EditTVWallpaper,
+                 IDC_EditExplorerToolbar, IDC_EditIEToolbar}) {
+    SendMessageA(Control(id), EM_LIMITTEXT, MAX_PATH - 1, 0);
+  }
+}
+
+// The nine direction buttons of a group form a 3 x 3 grid of 17 x 17 pixel
+// cells below its "Direction:" label, in reading order: the picture of the
+// directions is made of pixels, so it is placed in pixels.
+void FormPages::PlaceDirectionGrid(int labelId, int firstButtonId) {
+  HWND label = Control(labelId);
+  if (label == nullptr) return;
+  HWND sheet = GetParent(label);
+  const RECT at = ChildRect(label);
+  const int cell = ScaledPixels(17);
+  const int pitch = cell + ScaledPixels(2);
+  const int left = at.left;
+  const int top = at.bottom + ScaledPixels(3);
+  for (int i = 0; i < 9; ++i) {
+    if (HWND button = GetDlgItem(sheet, firstButtonId + i)) {
+      MoveChild(button, left + (i % 3) * pitch, top + (i / 3) * pitch, cell, cell);
+    }
+  }
+  // A small font leaves less room under the label than the grid takes; the
+  // control after the grid then moves down out of its way.
+  const int gap = ScaledPixels(4);
+  const RECT grid{left - gap, top - gap, left + 2 * pitch + cell + gap, top + 2 * pitch + cell + gap};
+  HWND next = GetWindow(GetDlgItem(sheet, firstButtonId + 8), GW_HWNDNEXT);
+  if (next != nullptr) {
+    const RECT r = ChildRect(next);
+    RECT overlap{};
+    if (IntersectRect(&overlap, &r, &grid)) OffsetChild(next, 0, grid.bottom - r.top);
+  }
 }
 
 HWND FormPages::Control(int id) const {
@@ -117,9 +284,13 @@ void FormPages::PlaceSheets(int pageControlId) {
   MapWindowPoints(tabs, GetParent(tabs), reinterpret_cast<POINT*>(&area), 2);
   for (const Sheet& s : layout_) {
     if (s.pageControlId != pageControlId) continue;
-    // Above the tab control in z-order, so that the sheet is drawn on top.
-    SetWindowPos(s.window, HWND_TOP, area.left, area.top, area.right - area.left,
-                 area.bottom - area.top, SWP_NOACTIVATE);
+    // Just above the tab control in z-order, so that the sheet is drawn on
+    // top of it, and its controls follow those that come before the tab
+    // control in keyboard order.
+    HWND before = GetWindow(tabs, GW_HWNDPREV);
+    const UINT keepOrder = before == s.window ? SWP_NOZORDER : 0;
+    SetWindowPos(s.window, before != nullptr ? before : HWND_TOP, area.left, area.top,
+                 area.right - area.left, area.bottom - area.top, SWP_NOACTIVATE | keepOrder);
   }
 }
 
@@ -134,14 +305,10 @@ void FormPages::SelectTab(int pageControlId, int index) {
 }
 
 void FormPages::ShowTabSheet(int dialogId) {
-  for (const PageControlPlan& pc : Plan()) {
-    for (std::size_t i = 0; i < pc.sheets.size(); ++i) {
-      if (pc.sheets[i] != dialogId) continue;
-      if (pc.parentSheetId != 0) ShowTabSheet(pc.parentSheetId);
-      SelectTab(pc.pageControlId, static_cast<int>(i));
-      return;
-    }
-  }
+  TabSheetPlace place;
+  if (!Locate(dialogId, place)) return;
+  if (place.parentSheetId != 0) ShowTabSheet(place.parentSheetId);
+  SelectTab(place.pageControlId, place.index);
 }
 
 bool FormPages::OnNotify(const NMHDR& header) {

@@ -184,7 +184,7 @@ class FormHook : public FormApply {
  protected:
   void SetUp() override {
     FormApply::SetUp();
-    env.libraryPath = BesideTestProgram("VornalLib.dll");
+    env.libraryPath = BesideThisProgram("VornalLib.dll");
     if (GetFileAttributesA(env.libraryPath.c_str()) == INVALID_FILE_ATTRIBUTES) {
       GTEST_SKIP() << "VornalLib.dll is not built";
     }

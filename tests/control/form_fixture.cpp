@@ -2,19 +2,11 @@
 
 namespace vornal::test {
 
-std::string BesideTestProgram(const char* name) {
-  char path[MAX_PATH] = {};
-  GetModuleFileNameA(nullptr, path, MAX_PATH);
-  std::string folder = path;
-  folder.resize(folder.find_last_of('\\') + 1);
-  return folder + name;
-}
-
 void FormFixture::SetUp() {
   env.instance = GetModuleHandleA(nullptr);
   env.registryRoot = reg.Root();
   env.programPath = "C:\\Tests\\Vornal.exe";
-  env.libraryPath = BesideTestProgram("no-such-library.dll");
+  env.libraryPath = BesideThisProgram("no-such-library.dll");
   env.os = {2, 5, 1};
   env.showError = [this](HWND, const char* text) { errors.emplace_back(text); };
   env.confirm = [this](HWND, const char*) {

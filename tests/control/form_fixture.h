@@ -11,12 +11,10 @@
 #include <vector>
 
 #include "form_main.h"
+#include "program_folder.h"
 #include "scratch_registry.h"
 
 namespace vornal::test {
-
-// Full path of a file next to the test executable (the build's bin folder).
-std::string BesideTestProgram(const char* name);
 
 class FormFixture : public ::testing::Test {
  protected:

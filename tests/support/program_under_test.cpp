@@ -14,14 +14,6 @@ bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs) {
   }
 }
 
-std::string BesideThisProgram(const char* name) {
-  char path[MAX_PATH] = {};
-  GetModuleFileNameA(nullptr, path, MAX_PATH);
-  std::string folder = path;
-  folder.resize(folder.find_last_of('\\') + 1);
-  return folder + name;
-}
-
 ProgramUnderTest::~ProgramUnderTest() {
   Kill();
   if (info_.hProcess != nullptr) CloseHandle(info_.hProcess);

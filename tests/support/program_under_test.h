@@ -8,14 +8,13 @@
 #include <functional>
 #include <string>
 
+#include "program_folder.h"
+
 namespace vornal::test {
 
 // Polls until the condition holds or about timeoutMs passes; never asserts
 // on timing, only on whether the condition came true at all.
 bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs = 20000);
-
-// Full path of a file in the test executable's folder.
-std::string BesideThisProgram(const char* name);
 
 class ProgramUnderTest {
  public:
