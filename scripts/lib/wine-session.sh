@@ -22,6 +22,7 @@ wine_session_start() {
     export DISPLAY=":$(head -n1 "$VORNAL_WINE_DIR/display")"
   fi
   trap wine_session_stop EXIT
+  trap "exit 130" INT TERM
   # The server stays up for the whole session instead of ending with the
   # last Wine process; every program start then takes a fraction of a second.
   mkdir -p "$WINEPREFIX"
