@@ -205,16 +205,16 @@ void FormPages::FitInnerPageControl(HWND tabs) {
 // controls, the most characters the edits take, and the track bar scales.
 void FormPages::SetUpControls() {
   for (int n = 1; n <= 16; ++n) {
-    const SpinEditSpec& spec = SpinEditFor(n);
-    HWND edit = Control(spec.id);
-    HWND updown = Control(spec.id + IDC_SPIN_PARTNER_OFFSET);
+    const SpinEditSpec& bounds = SpinEditFor(n);
+    HWND edit = Control(bounds.id);
+    HWND updown = Control(bounds.id + IDC_SPIN_PARTNER_OFFSET);
     // Without bounds the arrows run over the whole range of an int, and
     // any number of digits may be typed.
-    const int low = spec.Bounded() ? static_cast<int>(spec.minValue) : INT_MIN;
-    const int high = spec.Bounded() ? static_cast<int>(spec.maxValue) : INT_MAX;
+    const int low = bounds.Bounded() ? static_cast<int>(bounds.minValue) : INT_MIN;
+    const int high = bounds.Bounded() ? static_cast<int>(bounds.maxValue) : INT_MAX;
     SendMessageA(updown, UDM_SETRANGE32, static_cast<WPARAM>(low), static_cast<LPARAM>(high));
-    if (spec.Bounded() && spec.digits > 0) {
-      SendMessageA(edit, EM_LIMITTEXT, static_cast<WPARAM>(spec.digits), 0);
+    if (bounds.Bounded() && bounds.digits > 0) {
+      SendMessageA(edit, EM_LIMITTEXT, static_cast<WPARAM>(bounds.digits), 0);
     }
   }
   for (int id : {IDC_TrackBarTransparency, IDC_TrackBarDragTrans}) {

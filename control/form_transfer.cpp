@@ -51,14 +51,14 @@ class DialogFields final : public FormFields {
     if (checked || !IsRadioButton(box)) form_.ControlChanged(id);
   }
   long long SpinValue(int id) const override {
-    const SpinEditSpec* spec = SpinSpecFor(id);
-    return spec != nullptr ? SpinEditValue(Text(id), *spec) : 0;
+    const SpinEditSpec* bounds = SpinSpecFor(id);
+    return bounds != nullptr ? SpinEditValue(Text(id), *bounds) : 0;
   }
   void SetSpinValue(int id, long long value) override {
     // A spin edit shows only values within its bounds, whatever was stored.
-    const SpinEditSpec* spec = SpinSpecFor(id);
-    if (spec != nullptr && spec->Bounded()) {
-      value = std::clamp(value, spec->minValue, spec->maxValue);
+    const SpinEditSpec* bounds = SpinSpecFor(id);
+    if (bounds != nullptr && bounds->Bounded()) {
+      value = std::clamp(value, bounds->minValue, bounds->maxValue);
     }
     SetText(id, std::to_string(value));
   }

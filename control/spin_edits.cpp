@@ -24,7 +24,7 @@ constexpr SpinEditSpec kSpinEdits[16] = {
 
 const SpinEditSpec& SpinEditFor(int n) { return kSpinEdits[n - 1]; }
 
-long long SpinEditValue(const std::string& text, const SpinEditSpec& spec) {
+long long SpinEditValue(const std::string& text, const SpinEditSpec& bounds) {
   const char* begin = text.c_str();
   char* end = nullptr;
   errno = 0;
@@ -32,10 +32,10 @@ long long SpinEditValue(const std::string& text, const SpinEditSpec& spec) {
   // Only a whole number with nothing around it; a huge number typed into
   // the unbounded edit saturates rather than wrapping.
   const bool valid = end != begin && *end == '\0' && (begin[0] == '-' || (begin[0] >= '0' && begin[0] <= '9'));
-  if (!valid) return spec.minValue;
-  if (spec.Bounded()) {
-    if (value < spec.minValue) value = spec.minValue;
-    if (value > spec.maxValue) value = spec.maxValue;
+  if (!valid) return bounds.minValue;
+  if (bounds.Bounded()) {
+    if (value < bounds.minValue) value = bounds.minValue;
+    if (value > bounds.maxValue) value = bounds.maxValue;
   }
   return value;
 }

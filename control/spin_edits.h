@@ -22,6 +22,6 @@ const SpinEditSpec& SpinEditFor(int n);
 
 // The value a spin edit's text stands for: text that is not a whole number
 // gives the minimum, and a bounded spin edit keeps its value in bounds.
-long long SpinEditValue(const std::string& text, const SpinEditSpec& spec);
+long long SpinEditValue(const std::string& text, const SpinEditSpec& bounds);
 
 }  // namespace vornal
