@@ -1,5 +1,6 @@
 // Applying settings from the real form: the hook, the start and unload
 // errors, the status in dialog and tray, the tray toggles and the exit path.
+#include "broadcast_counter.h"
 #include "form_fixture.h"
 #include "registry_layout.h"
 #include "resources/resource_ids.h"
@@ -11,32 +12,6 @@ constexpr char kStartError[] =
     "Could not start VornalLib.dll - please check it is in the same folder as Vornal.exe.  If "
     "the problem persists, unset the Startup option, reboot, and re-download (or copy) the "
     "application's files from a reliable source.";
-
-// A top-level window of this thread that counts the reload broadcasts; a
-// notify send to a window of the sending thread arrives before it returns.
-class BroadcastCounter {
- public:
-  BroadcastCounter() {
-    WNDCLASSA wc{};
-    wc.lpfnWndProc = Proc;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.lpszClassName = "VornalTestBroadcastCounter";
-    RegisterClassA(&wc);
-    window_ = CreateWindowA(wc.lpszClassName, "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
-                            wc.hInstance, nullptr);
-    count_ = 0;
-  }
-  ~BroadcastCounter() { DestroyWindow(window_); }
-  int Count() const { return count_; }
-
- private:
-  static LRESULT CALLBACK Proc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
-    if (m == RegisterWindowMessageA("Vornal_SettingsUpdated")) ++count_;
-    return DefWindowProcA(w, m, wp, lp);
-  }
-  static inline int count_ = 0;
-  HWND window_ = nullptr;
-};
 
 class FormApply : public FormFixture {
  protected:

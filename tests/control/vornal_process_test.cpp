@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include "broadcast_counter.h"
 #include "program_under_test.h"
 #include "registry_key.h"
 #include "registry_layout.h"
@@ -163,6 +164,47 @@ TEST_F(VornalProcess, CloseBoxOnlyHidesAndCancelReloads) {
 
   Click(Control(IDC_BitBtnCancel));
   EXPECT_EQ(WindowText(Control(IDC_SpinEdit2)), "200");
+}
+
+// Wine reports the Windows version chosen for one program by name; the
+// control program takes the family from what GetVersionExA reports.
+class VornalOnWindowsVersion : public VornalProcess {
+ protected:
+  static constexpr char kAppDefaults[] = "Software\\Wine\\AppDefaults\\Vornal.exe";
+
+  void Pretend(const char* version) {
+    RegistryKey::OpenOrCreate(HKEY_CURRENT_USER, kAppDefaults).WriteString("Version", version);
+  }
+  void TearDown() override {
+    VornalProcess::TearDown();
+    RegistryKey::DeleteTree(HKEY_CURRENT_USER, kAppDefaults);
+  }
+
+  // Switches the patch on, then applies once more and counts the reload
+  // broadcasts of that second apply.
+  int BroadcastsOfASecondApply() {
+    Click(Control(IDC_RadioButton5));
+    Click(Control(IDC_ButtonApply));
+    EXPECT_EQ(WindowText(Control(IDC_LabelStatus)), "Patch is running.");
+    BroadcastCounter counter;
+    Click(Control(IDC_ButtonApply));
+    WaitFor([&] { return counter.Count() > 0; }, 3000);
+    EXPECT_EQ(WindowText(Control(IDC_LabelStatus)), "Patch is running.");
+    EXPECT_EQ(ErrorBox(), nullptr);
+    return counter.Count();
+  }
+};
+
+TEST_F(VornalOnWindowsVersion, TheNTFamilyReloadsHookedProgramsByBroadcast) {
+  Pretend("winxp");
+  Launch();
+  EXPECT_EQ(BroadcastsOfASecondApply(), 1);
+}
+
+TEST_F(VornalOnWindowsVersion, The9xFamilyInstallsTheHookAgainInstead) {
+  Pretend("win98");
+  Launch();
+  EXPECT_EQ(BroadcastsOfASecondApply(), 0);
 }
 
 }  // namespace

@@ -27,10 +27,15 @@ LRESULT CALLBACK ControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
   switch (message) {
     case kBeginDrag: {
       if (g_dragged != nullptr) DestroyWindow(g_dragged);
-      g_dragged = CreateWindowExA(0, kDraggedClass, "dragged", WS_OVERLAPPEDWINDOW, 40, 40,
-                                  static_cast<int>(wParam), static_cast<int>(lParam), nullptr,
+      const bool dialog = (wParam & kAsDialog) != 0;
+      const bool ownLayered = (wParam & kOwnLayered) != 0;
+      g_dragged = CreateWindowExA(ownLayered ? WS_EX_LAYERED : 0,
+                                  dialog ? "#32770" : kDraggedClass, "dragged",
+                                  dialog ? WS_POPUP | WS_CAPTION | WS_SYSMENU : WS_OVERLAPPEDWINDOW,
+                                  40, 40, LOWORD(wParam), static_cast<int>(lParam), nullptr,
                                   nullptr, GetModuleHandleA(nullptr), nullptr);
       if (g_dragged == nullptr) return kNoWindow;
+      if (ownLayered) SetLayeredWindowAttributes(g_dragged, 0, kOwnAlpha, LWA_ALPHA);
       RECT rect{};
       GetWindowRect(g_dragged, &rect);
       SendMessageA(g_dragged, WM_MOVING, 0, reinterpret_cast<LPARAM>(&rect));

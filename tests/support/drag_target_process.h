@@ -64,7 +64,9 @@ class DragTargetProcess {
     return static_cast<LRESULT>(result);
   }
 
-  LRESULT BeginDrag(int width, int height) const { return Send(kBeginDrag, width, height); }
+  LRESULT BeginDrag(int width, int height, WPARAM flags = 0) const {
+    return Send(kBeginDrag, static_cast<WPARAM>(width) | flags, height);
+  }
   LRESULT EndDrag() const { return Send(kEndDrag); }
 
  private:

@@ -11,8 +11,9 @@ namespace vornal::test {
 inline constexpr char kDragTargetClass[] = "VornalDragTargetControl";
 
 enum : UINT {
-  // wParam width, lParam height: creates a top-level window of that size,
-  // sends it WM_MOVING and answers with its DragState.
+  // wParam width (low word) with the flags below, lParam height: creates a
+  // top-level window of that size, sends it WM_MOVING and answers with its
+  // DragState.
   kBeginDrag = WM_APP + 1,
   // Sends WM_EXITSIZEMOVE to that window, answers with its DragState and
   // destroys it.
@@ -20,6 +21,11 @@ enum : UINT {
   // Answers 1 when VornalLib.dll is mapped into the helper, else 0.
   kLibraryMapped = WM_APP + 3,
 };
+
+// Flags of kBeginDrag's wParam.
+inline constexpr WPARAM kAsDialog = 0x10000;    // a window of the dialog class "#32770"
+inline constexpr WPARAM kOwnLayered = 0x20000;  // layered by the program itself, alpha 77
+inline constexpr int kOwnAlpha = 77;
 
 // Answer of kBeginDrag and kEndDrag.
 inline constexpr LRESULT kNoWindow = -1;

@@ -70,6 +70,24 @@ TEST_F(ApplyReachesHookedProcess, TransparentDraggingFollowsTheDialog) {
   target.EndDrag();
 }
 
+TEST_F(ApplyReachesHookedProcess, DialogsOnlyAndWindowsLayeredByTheirProgram) {
+  DragTargetProcess target;
+  ASSERT_TRUE(target.Ready());
+  Click(Control(IDC_CheckBox9));
+  Click(Control(IDC_RadioButton3));  // "&Dialog boxes only"
+  SwitchPatch(true);
+  EXPECT_EQ(target.BeginDrag(600, 400), kOpaque) << "a main window";
+  target.EndDrag();
+  EXPECT_EQ(target.BeginDrag(600, 400, kAsDialog), EncodeDragState(true, 200)) << "a dialog";
+  EXPECT_EQ(target.EndDrag(), kOpaque);
+
+  Click(Control(IDC_RadioButton4));  // "A&ll dragable windows"
+  Click(Control(IDC_ButtonApply));
+  const LRESULT own = EncodeDragState(true, kOwnAlpha);
+  EXPECT_EQ(target.BeginDrag(600, 400, kOwnLayered), own) << "its own transparency stays";
+  EXPECT_EQ(target.EndDrag(), own) << "and so does its layered style";
+}
+
 TEST_F(ApplyReachesHookedProcess, ExcludedProgramReloadsButGetsNoEffect) {
   DragTargetProcess target;
   ASSERT_TRUE(target.Ready());
