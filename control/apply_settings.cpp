@@ -41,8 +41,7 @@ void FormMain::ApplySettings() {
   ApplyStartCaption();
   ApplyHook();
 
-  SetDlgItemTextA(GetParent(Control(IDC_LabelStatus)), IDC_LabelStatus,
-                  PatchStatusText(patchRunning_));
+  SetWindowTextA(Control(IDC_LabelStatus), PatchStatusText(patchRunning_));
   ShowStatus(patchRunning_ ? TrayStatus::PatchRunning : TrayStatus::PatchNotRunning);
   SetMenuChecked(IDM_PatchEnabled1, settings_.RadioFlag(3));
   SetMenuChecked(IDM_TaskbarTransparent1, settings_.CheckFlag(15));
