@@ -283,42 +283,8 @@ INT_PTR FormMain::HandleDialogMessage(UINT message, WPARAM wParam, LPARAM lParam
 }
 
 void FormMain::OnCommand(int id, int code) {
-  switch (id) {
-    case IDM_ShowVornal1:
-    case IDM_HideVornal1:
-    case IDM_RedrawDesktop1:
-    case IDM_TaskbarTransparent1:
-    case IDM_DesktopTransparent1:
-    case IDM_PatchEnabled1:
-    case IDM_Exit1:
-      if (code == 0) RunMenuCommand(id);
-      return;
-    case IDOK:  // Enter: the default button
-    case IDC_BitBtnOK:
-      if (code == BN_CLICKED) BitBtnOKClick();
-      return;
-    case IDCANCEL:  // Escape
-    case IDC_BitBtnCancel:
-      if (code == BN_CLICKED) BitBtnCancelClick();
-      return;
-    case IDC_ButtonApply:
-      if (code == BN_CLICKED) ButtonApplyClick();
-      return;
-    case IDC_ButtonUnload:
-      if (code == BN_CLICKED) ButtonUnloadClick();
-      return;
-    case IDC_ButtonDeskText:
-      if (code == BN_CLICKED) ButtonDeskTextClick();
-      return;
-    case IDC_ButtonMDIForms:
-      if (code == BN_CLICKED) ButtonMDIFormsClick();
-      return;
-    case IDC_ButtonDesktop:
-      if (code == BN_CLICKED) ButtonDesktopClick();
-      return;
-    default:
-      break;
-  }
+  // Menu items report code 0, which is also a button's BN_CLICKED.
+  if (code == BN_CLICKED && RunCommand(id)) return;
   // Check boxes and radio buttons report clicks, edits report changes.
   if (code == BN_CLICKED || code == EN_CHANGE) ControlChanged(id);
 }
@@ -335,17 +301,37 @@ void FormMain::ControlChanged(int id) {
   }
 }
 
-void FormMain::RunMenuCommand(int id) {
-  switch (id) {
-    case IDM_ShowVornal1: ShowVornal1Click(); break;
-    case IDM_HideVornal1: BitBtnCancelClick(); break;
-    case IDM_RedrawDesktop1: RedrawDesktop1Click(); break;
-    case IDM_TaskbarTransparent1: TaskbarTransparent1Click(); break;
-    case IDM_DesktopTransparent1: DesktopTransparent1Click(); break;
-    case IDM_PatchEnabled1: PatchEnabled1Click(); break;
-    case IDM_Exit1: Exit1Click(); break;
-    default: break;
+bool FormMain::RunCommand(int id) {
+  using Handler = void (FormMain::*)();
+  struct Command {
+    int id;
+    Handler handler;
+  };
+  static constexpr Command kCommands[] = {
+      {IDM_ShowVornal1, &FormMain::ShowVornal1Click},
+      {IDM_HideVornal1, &FormMain::BitBtnCancelClick},
+      {IDM_RedrawDesktop1, &FormMain::RedrawDesktop1Click},
+      {IDM_TaskbarTransparent1, &FormMain::TaskbarTransparent1Click},
+      {IDM_DesktopTransparent1, &FormMain::DesktopTransparent1Click},
+      {IDM_PatchEnabled1, &FormMain::PatchEnabled1Click},
+      {IDM_Exit1, &FormMain::Exit1Click},
+      {IDOK, &FormMain::BitBtnOKClick},  // Enter: the default button
+      {IDC_BitBtnOK, &FormMain::BitBtnOKClick},
+      {IDCANCEL, &FormMain::BitBtnCancelClick},  // Escape
+      {IDC_BitBtnCancel, &FormMain::BitBtnCancelClick},
+      {IDC_ButtonApply, &FormMain::ButtonApplyClick},
+      {IDC_ButtonUnload, &FormMain::ButtonUnloadClick},
+      {IDC_ButtonDeskText, &FormMain::ButtonDeskTextClick},
+      {IDC_ButtonMDIForms, &FormMain::ButtonMDIFormsClick},
+      {IDC_ButtonDesktop, &FormMain::ButtonDesktopClick},
+  };
+  for (const Command& c : kCommands) {
+    if (c.id == id) {
+      (this->*c.handler)();
+      return true;
+    }
   }
+  return false;
 }
 
 void FormMain::OnTrayNotification(LPARAM mouseMessage) {
@@ -364,7 +350,7 @@ void FormMain::ShowTrayMenu() {
   const int chosen = static_cast<int>(TrackPopupMenu(
       popup_, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD | TPM_NONOTIFY,
       at.x, at.y, 0, form_, nullptr));
-  if (chosen != 0) RunMenuCommand(chosen);
+  if (chosen != 0) RunCommand(chosen);
   // Lets the menu close properly when the user clicks elsewhere.
   SendMessageA(form_, WM_NULL, 0, 0);
 }

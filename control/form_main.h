@@ -125,12 +125,8 @@ class FormMain {
   bool PatchRunning() const { return patchRunning_; }
   bool TrayReady() const { return trayReady_; }
   const TrayIcon& Tray() const { return tray_; }
-  const ShellWindows& Shell() const { return shell_; }
-  const ShellSnapshot& Saved() const { return saved_; }
   HWND Control(int id) const { return pages_.Control(id); }
   HMENU PopupMenu() const { return popup_; }
-  bool OsXPOrLaterFlag() const { return osXPOrLater_; }
-  bool Os98Or2000OrLaterFlag() const { return os98Or2000OrLater_; }
 
   // Colour swatches: the fill colour of Shape1 to Shape3.
   std::uint32_t ShapeColour(int id) const;
@@ -156,7 +152,8 @@ class FormMain {
   bool HandleControlMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result);
   void OnCommand(int id, int code);
   void OnTrayNotification(LPARAM mouseMessage);
-  void RunMenuCommand(int id);
+  // Runs the handler of a menu item or push button; false if id has none.
+  bool RunCommand(int id);
   void FormDestroy();
   void ShowForm();
   void HideForm();

@@ -124,7 +124,6 @@ bool FormPages::Create(HINSTANCE instance, HWND form, DLGPROC pageProc, LPARAM p
       const auto index = static_cast<WPARAM>(SendMessageA(tabs, TCM_GETITEMCOUNT, 0, 0));
       SendMessageA(tabs, TCM_INSERTITEMA, index, reinterpret_cast<LPARAM>(&item));
       layout_.push_back({pc.pageControlId, dialogId, sheet});
-      sheets_.push_back(sheet);
     }
     PlaceSheets(pc.pageControlId);
     SelectTab(pc.pageControlId, 0);

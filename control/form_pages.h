@@ -40,9 +40,6 @@ class FormPages {
   // Switches pages on TCN_SELCHANGE; true when the notification was one.
   bool OnNotify(const NMHDR& header);
 
-  // Every tab sheet window, outer sheets first.
-  const std::vector<HWND>& Sheets() const { return sheets_; }
-
  private:
   struct Sheet {
     int pageControlId;
@@ -61,7 +58,6 @@ class FormPages {
   HWND form_ = nullptr;
   HWND tooltip_ = nullptr;
   std::vector<Sheet> layout_;
-  std::vector<HWND> sheets_;
 };
 
 }  // namespace vornal

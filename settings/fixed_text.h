@@ -27,7 +27,6 @@ class FixedText {
 
   const char* c_str() const { return data_; }
   char* Buffer() { return data_; }
-  std::size_t Length() const { return std::strlen(data_); }
   bool Empty() const { return data_[0] == '\0'; }
   void Clear() { data_[0] = '\0'; }
 

@@ -1,17 +1,13 @@
 // Applying settings from the real form: the hook, the start and unload
 // errors, the status in dialog and tray, the tray toggles and the exit path.
 #include "broadcast_counter.h"
+#include "expected_texts.h"
 #include "form_fixture.h"
 #include "registry_layout.h"
 #include "resources/resource_ids.h"
 
 namespace vornal::test {
 namespace {
-
-constexpr char kStartError[] =
-    "Could not start VornalLib.dll - please check it is in the same folder as Vornal.exe.  If "
-    "the problem persists, unset the Startup option, reboot, and re-download (or copy) the "
-    "application's files from a reliable source.";
 
 class FormApply : public FormFixture {
  protected:
@@ -63,7 +59,7 @@ TEST_F(FormApply, MissingLibraryShowsTheStartErrorOnceAndKeepsTheSwitch) {
   Click(IDC_RadioButton5);
   Click(IDC_ButtonApply);
   ASSERT_EQ(errors.size(), 1u);
-  EXPECT_EQ(errors[0], kStartError);
+  EXPECT_EQ(errors[0], kExpectedStartError);
   EXPECT_FALSE(form->PatchRunning());
   EXPECT_EQ(reg.Dword(kSettingsKeyPath, "RadioChecked3"), 1u) << "the switch stays saved";
   EXPECT_TRUE(IsChecked(IDC_RadioButton5));

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "broadcast_counter.h"
+#include "expected_texts.h"
 #include "program_under_test.h"
 #include "registry_key.h"
 #include "registry_layout.h"
@@ -14,11 +15,6 @@
 
 namespace vornal::test {
 namespace {
-
-constexpr char kStartError[] =
-    "Could not start VornalLib.dll - please check it is in the same folder as Vornal.exe.  If "
-    "the problem persists, unset the Startup option, reboot, and re-download (or copy) the "
-    "application's files from a reliable source.";
 
 void ForgetEverythingVornalStored() {
   RegistryKey::DeleteTree(HKEY_CURRENT_USER, kSettingsKeyPath);
@@ -126,7 +122,7 @@ TEST_F(VornalProcess, PatchWithoutTheLibraryShowsTheStartErrorOnce) {
   ClickLater(Control(IDC_ButtonApply));
   HWND box = nullptr;
   ASSERT_TRUE(WaitFor([&] { return (box = ErrorBox()) != nullptr; }));
-  EXPECT_EQ(WindowText(ProgramUnderTest::FindControl(box, 0xFFFF)), kStartError);
+  EXPECT_EQ(WindowText(ProgramUnderTest::FindControl(box, 0xFFFF)), kExpectedStartError);
   PostMessageA(box, WM_COMMAND, IDOK, 0);
   ASSERT_TRUE(WaitFor([&] { return ErrorBox() == nullptr && IsWindowEnabled(form); }));
   EXPECT_EQ(WindowText(Control(IDC_LabelStatus)), "Patch is not running.");
