@@ -121,6 +121,9 @@ bool FormMain::PreTranslate(MSG& msg) {
 }
 
 void FormMain::FormCreate() {
+  // Start-up is one operation towards the shell: a shell window that does
+  // not answer is left alone until the first apply is over.
+  const ShellMessenger::Operation operation(shellLink_);
   trayReady_ = false;
   msgShowMain_ = RegisterWindowMessageA("Vornal_ShowMain");
   msgSettingsUpdated_ = RegisterWindowMessageA("Vornal_SettingsUpdated");
@@ -130,7 +133,8 @@ void FormMain::FormCreate() {
 
   tray_.Init(form_, env_.instance, env_.title, env_.notifyIcon);
   tray_.SetStatus(TrayStatus::StartingUp);
-  tray_.Add();  // fails quietly while the shell is not up; TaskbarCreated adds it later
+  // Fails quietly while the shell is not up; TaskbarCreated adds it later.
+  if (TrayAnswers()) tray_.Add();
   patchRunning_ = false;
 
   osXPOrLater_ = OsXPOrLater(env_.os);
@@ -139,16 +143,16 @@ void FormMain::FormCreate() {
     setLayeredWindowAttributes_ = reinterpret_cast<SetLayeredProc>(
         reinterpret_cast<void*>(GetProcAddress(user32, "SetLayeredWindowAttributes")));
   }
-
-  LocateShellWindows();
-  if (shell_.startButton != nullptr) {
-    char caption[10] = {};
-    GetWindowTextA(shell_.startButton, caption, sizeof caption);
-    saved_.startCaption = caption;
+  if (HMODULE kernel32 = GetModuleHandleA("kernel32.dll")) {
+    globalMemoryStatusEx_ = reinterpret_cast<GlobalMemoryStatusExProc>(
+        reinterpret_cast<void*>(GetProcAddress(kernel32, "GlobalMemoryStatusEx")));
   }
-  if (shell_.desktopListView != nullptr) {
-    saved_.iconTextColour =
-        static_cast<COLORREF>(SendMessageA(shell_.desktopListView, LVM_GETTEXTCOLOR, 0, 0));
+
+  // Also notes the Start button's caption.
+  LocateShellWindows();
+  LRESULT iconText = 0;
+  if (shellLink_.Send(shell_.desktopListView, LVM_GETTEXTCOLOR, 0, 0, &iconText)) {
+    saved_.iconTextColour = static_cast<COLORREF>(iconText);
   }
   saved_.appWorkspaceColour = GetSysColor(COLOR_APPWORKSPACE);
   saved_.desktopColour = GetSysColor(COLOR_BACKGROUND);
@@ -178,7 +182,8 @@ LRESULT CALLBACK FormMain::SubclassWindowProc(HWND window, UINT message, WPARAM 
     }
     if (message == self->msgTaskbarCreated_ && self->trayReady_) {
       // The shell has restarted: the icon and every adjustment are gone.
-      self->tray_.Add();
+      const ShellMessenger::Operation operation(self->shellLink_);
+      if (self->TrayAnswers()) self->tray_.Add();
       self->LocateShellWindows();
       self->ApplySettings();
       self->SpinEdit14Change();
@@ -388,7 +393,18 @@ void FormMain::ButtonUnloadClick() {
   if (env_.confirm && env_.confirm(form_, kConfirmExit)) Exit1Click();
 }
 
-void FormMain::RedrawDesktop1Click() { InvalidateRect(nullptr, nullptr, TRUE); }
+void FormMain::RedrawDesktop1Click() {
+  // Every window of the desktop is marked for repainting, and each paints
+  // in its own thread. Invalidating with an immediate erase (as
+  // InvalidateRect of no window does) would wait for every window of every
+  // program to erase, and one that does not answer would hold this one.
+  RedrawWindow(nullptr, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+}
+
+bool FormMain::TrayAnswers() {
+  HWND tray = FindWindowA("Shell_TrayWnd", nullptr);
+  return tray == nullptr || shellLink_.Answers(tray);
+}
 
 void FormMain::TrimWorkingSet() {
   SetProcessWorkingSetSize(GetCurrentProcess(), static_cast<SIZE_T>(-1), static_cast<SIZE_T>(-1));

@@ -16,6 +16,7 @@
 #include "os_version.h"
 #include "settings_record.h"
 #include "settings_store.h"
+#include "shell_messenger.h"
 #include "tray_icon.h"
 
 namespace vornal {
@@ -51,6 +52,7 @@ struct ShellWindows {
 // What the shell showed when the program started, to undo its changes.
 struct ShellSnapshot {
   std::string startCaption;             // SavedStartCaption
+  bool startCaptionKnown = false;       // read from a Start button yet
   COLORREF iconTextColour = 0;          // SavedIconTextColour
   COLORREF appWorkspaceColour = 0;      // SavedAppWorkspaceColour
   COLORREF desktopColour = 0;           // SavedDesktopColour
@@ -143,6 +145,7 @@ class FormMain {
   static constexpr UINT_PTR kTimerDesk = 1;
   static constexpr UINT_PTR kTimerStart = 2;
   using SetLayeredProc = BOOL(WINAPI*)(HWND, COLORREF, BYTE, DWORD);
+  using GlobalMemoryStatusExProc = BOOL(WINAPI*)(LPMEMORYSTATUSEX);
 
   static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   static INT_PTR CALLBACK SheetProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -159,8 +162,16 @@ class FormMain {
   void HideForm();
 
   void ShowStatus(TrayStatus status);
+  // Whether the taskbar takes notify-icon calls now, which wait for it.
+  bool TrayAnswers();
   void ApplyHook();
   void SetTaskbarAlpha(bool layered, int alpha);
+  bool ReadIconColours(COLORREF& textBk, COLORREF& text);
+  void WriteIconColours(COLORREF textBk, COLORREF text);
+  void RestoreDesktopIconText();
+  void WriteSysColour(int element, COLORREF wanted);
+  void RestoreSystemColours();
+  bool FreePhysicalMemory(std::uint64_t& bytes) const;
   void PickShapeColour(int shapeId);
   void StopTimers();
   void SetMenuChecked(int id, bool checked);
@@ -188,13 +199,16 @@ class FormMain {
   bool osXPOrLater_ = false;
   bool os98Or2000OrLater_ = false;
   SetLayeredProc setLayeredWindowAttributes_ = nullptr;
+  GlobalMemoryStatusExProc globalMemoryStatusEx_ = nullptr;
 
   ShellWindows shell_;
+  ShellMessenger shellLink_;
   ShellSnapshot saved_;
   std::string startCaption_;
 
   Settings settings_ = DefaultSettings();
   std::array<std::uint32_t, 3> shapeColours_{};
+  std::array<COLORREF, 16> customColours_{};  // the colour dialog's own
   HookBinding hook_;
   TrayIcon tray_;
 };

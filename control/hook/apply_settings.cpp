@@ -23,10 +23,14 @@ bool FormMain::UnloadHookLibrary() { return hook_.Unload(); }
 
 void FormMain::ShowStatus(TrayStatus status) {
   tray_.SetStatus(status);
-  tray_.Modify();
+  // A taskbar that does not answer learns the state at the next change.
+  if (TrayAnswers()) tray_.Modify();
 }
 
 void FormMain::ApplySettings() {
+  // One operation towards the shell: a shell window that does not answer
+  // is left alone for the rest of this apply.
+  const ShellMessenger::Operation operation(shellLink_);
   EnableWindow(form_, FALSE);
   StopTimers();
   HCURSOR previousCursor = SetCursor(LoadCursor(nullptr, IDC_WAIT));

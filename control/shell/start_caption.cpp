@@ -4,7 +4,7 @@
 
 namespace vornal {
 
-std::string FreeMemoryCaption(std::uint32_t freeBytes, char decimalSeparator, bool& useSaved) {
+std::string FreeMemoryCaption(std::uint64_t freeBytes, char decimalSeparator, bool& useSaved) {
   useSaved = false;
   const double megabytes = static_cast<double>(freeBytes) / 1048576.0;
   const auto whole = static_cast<unsigned long long>(megabytes);

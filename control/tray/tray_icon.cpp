@@ -26,8 +26,21 @@ void TrayIcon::SetStatus(TrayStatus status) {
   std::memcpy(record_.szTip, tip.c_str(), tip.size() + 1);
 }
 
-bool TrayIcon::Add() { return shell_ && shell_(NIM_ADD, record_); }
-bool TrayIcon::Modify() { return shell_ && shell_(NIM_MODIFY, record_); }
-bool TrayIcon::Delete() { return shell_ && shell_(NIM_DELETE, record_); }
+bool TrayIcon::Add() {
+  added_ = shell_ && shell_(NIM_ADD, record_);
+  return added_;
+}
+
+bool TrayIcon::Modify() {
+  // An icon the shell never took (it was not up yet, or did not answer)
+  // is added with the current state instead.
+  if (!added_) return Add();
+  return shell_ && shell_(NIM_MODIFY, record_);
+}
+
+bool TrayIcon::Delete() {
+  added_ = false;
+  return shell_ && shell_(NIM_DELETE, record_);
+}
 
 }  // namespace vornal

@@ -24,6 +24,8 @@ class TrayIcon {
   // Puts a state's icon and tip into the record; the shell sees it at the
   // next Add or Modify.
   void SetStatus(TrayStatus status);
+  // Add tells the shell of the icon; Modify of its new state (adding it
+  // when the shell has not taken it yet); Delete removes it.
   bool Add();
   bool Modify();
   bool Delete();
@@ -37,6 +39,7 @@ class TrayIcon {
   std::string title_;
   NotifyIconCall shell_;
   TrayStatus status_ = TrayStatus::StartingUp;
+  bool added_ = false;
 };
 
 }  // namespace vornal

@@ -1,0 +1,86 @@
+// The Start button's caption: the day of the week, the free memory or a
+// text of the user's, refreshed by TimerStart, or the saved caption back.
+#include <windows.h>
+
+#include "form_main.h"
+#include "start_caption.h"
+
+namespace vornal {
+namespace {
+
+char UserDecimalSeparator() {
+  char separator[4] = {};
+  if (GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, separator, sizeof separator) > 0 &&
+      separator[0] != '\0') {
+    return separator[0];
+  }
+  return '.';
+}
+
+}  // namespace
+
+bool FormMain::FreePhysicalMemory(std::uint64_t& bytes) const {
+  // The extended call reports memory beyond 4 GB; the old one saturates or
+  // wraps there, and is kept for systems that lack the new one.
+  if (globalMemoryStatusEx_ != nullptr) {
+    MEMORYSTATUSEX status{};
+    status.dwLength = sizeof status;
+    if (globalMemoryStatusEx_(&status)) {
+      bytes = status.ullAvailPhys;
+      return true;
+    }
+  }
+  MEMORYSTATUS status{};
+  status.dwLength = sizeof status;
+  GlobalMemoryStatus(&status);
+  bytes = status.dwAvailPhys;
+  return true;
+}
+
+void FormMain::ApplyStartCaption() {
+  if (settings_.MultiRadio(3) == 1) {
+    SetStartCaption(saved_.startCaption);
+    return;
+  }
+  TimerStartTimer();
+  SetTimer(form_, kTimerStart, settings_.SpinValue(16), nullptr);
+}
+
+void FormMain::TimerStartTimer() {
+  switch (settings_.MultiRadio(3)) {
+    case 2: {
+      char day[16] = {};
+      if (GetDateFormatA(LOCALE_USER_DEFAULT, 0, nullptr, "ddd", day, sizeof day) == 0) return;
+      startCaption_ = day;
+      break;
+    }
+    case 3: {
+      std::uint64_t bytes = 0;
+      if (!FreePhysicalMemory(bytes)) return;
+      bool useSaved = false;
+      const std::string caption = FreeMemoryCaption(bytes, UserDecimalSeparator(), useSaved);
+      startCaption_ = useSaved ? saved_.startCaption : caption;
+      break;
+    }
+    default:
+      startCaption_ = settings_.Text(TextField::StartText).c_str();
+      break;
+  }
+  SetStartCaption(startCaption_);
+}
+
+void FormMain::SetStartCaption(const std::string& text) {
+  const ShellMessenger::Operation operation(shellLink_);
+  if (shell_.startButton == nullptr) return;
+  char shown[10] = {};
+  GetWindowTextA(shell_.startButton, shown, sizeof shown);  // sends nothing to another program
+  if (text == shown) return;
+  // SetWindowText on another program's window sends it WM_SETTEXT and
+  // waits; the bounded send carries the same text.
+  if (!shellLink_.Send(shell_.startButton, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()))) {
+    return;
+  }
+  RedrawWindow(shell_.startButton, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+}
+
+}  // namespace vornal

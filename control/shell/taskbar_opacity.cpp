@@ -1,0 +1,83 @@
+// The taskbar's opacity, which follows the dialog's controls at once (a
+// live preview), and the pair of controls for the drag opacity.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <string>
+
+#include "form_main.h"
+#include "resources/resource_ids.h"
+#include "spin_edits.h"
+
+namespace vornal {
+namespace {
+
+// The value a spin edit shows, by its own bounds; empty text is reported
+// apart, because the user may just have cleared the field.
+int SpinEditNumber(HWND edit, int n, bool& empty) {
+  char text[16] = {};
+  GetWindowTextA(edit, text, sizeof text);
+  empty = text[0] == '\0';
+  return static_cast<int>(SpinEditValue(text, SpinEditFor(n)));
+}
+
+int TrackPosition(HWND bar) { return static_cast<int>(SendMessageA(bar, TBM_GETPOS, 0, 0)); }
+
+void ShowNumber(HWND edit, int value) {
+  SetWindowTextA(edit, std::to_string(value).c_str());  // its EN_CHANGE follows
+}
+
+}  // namespace
+
+void FormMain::SetTaskbarAlpha(bool layered, int alpha) {
+  const ShellMessenger::Operation operation(shellLink_);
+  HWND taskbar = shell_.taskbar;
+  if (taskbar == nullptr || setLayeredWindowAttributes_ == nullptr) return;
+  // Changing another program's window style sends it the style-change
+  // messages and waits for them: only a taskbar that answers is touched.
+  if (!shellLink_.Answers(taskbar)) return;
+  const LONG_PTR style = GetWindowLongPtrA(taskbar, GWL_EXSTYLE);
+  if (layered) {
+    SetWindowLongPtrA(taskbar, GWL_EXSTYLE, style | WS_EX_LAYERED);
+    setLayeredWindowAttributes_(taskbar, 0, static_cast<BYTE>(alpha & 0xFF), LWA_ALPHA);
+  } else {
+    // Opaque first, so that dropping the layered style shows no flash.
+    setLayeredWindowAttributes_(taskbar, 0, 255, LWA_ALPHA);
+    SetWindowLongPtrA(taskbar, GWL_EXSTYLE, style & ~static_cast<LONG_PTR>(WS_EX_LAYERED));
+  }
+}
+
+void FormMain::SpinEdit14Change() {
+  bool empty = false;
+  const int value = SpinEditNumber(Control(IDC_SpinEdit14), 14, empty);
+  if (empty) return;  // cleared by the user: wait for a number
+  HWND bar = Control(IDC_TrackBarTransparency);
+  if (TrackPosition(bar) != value) SendMessageA(bar, TBM_SETPOS, TRUE, value);
+  SetTaskbarAlpha(SendMessageA(Control(IDC_CheckBox15), BM_GETCHECK, 0, 0) == BST_CHECKED, value);
+}
+
+void FormMain::CheckBox15Click() { SpinEdit14Change(); }
+
+void FormMain::TrackBarTransparencyChange() {
+  const int position = TrackPosition(Control(IDC_TrackBarTransparency));
+  bool empty = false;
+  HWND edit = Control(IDC_SpinEdit14);
+  if (SpinEditNumber(edit, 14, empty) != position || empty) ShowNumber(edit, position);
+}
+
+void FormMain::SpinEdit13Change() {
+  bool empty = false;
+  const int value = SpinEditNumber(Control(IDC_SpinEdit13), 13, empty);
+  if (empty) return;
+  HWND bar = Control(IDC_TrackBarDragTrans);
+  if (TrackPosition(bar) != value) SendMessageA(bar, TBM_SETPOS, TRUE, value);
+}
+
+void FormMain::TrackBarDragTransChange() {
+  const int position = TrackPosition(Control(IDC_TrackBarDragTrans));
+  bool empty = false;
+  HWND edit = Control(IDC_SpinEdit13);
+  if (SpinEditNumber(edit, 13, empty) != position || empty) ShowNumber(edit, position);
+}
+
+}  // namespace vornal

@@ -1,0 +1,41 @@
+// A helper program of the build in a process of its own, driven through
+// messages to its hidden control window (found by class in that process).
+#pragma once
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "program_folder.h"
+
+namespace vornal::test {
+
+class HelperProcess {
+ public:
+  // Starts exeName from the test's own folder and waits for its control
+  // window. Generous: a first start of a Wine process can take many seconds.
+  HelperProcess(const char* exeName, const char* controlClass, const std::string& arguments = "");
+  // Asks the helper to close; one that does not end is ended.
+  ~HelperProcess();
+  HelperProcess(const HelperProcess&) = delete;
+  HelperProcess& operator=(const HelperProcess&) = delete;
+
+  bool Ready() const { return control_ != nullptr; }
+  DWORD ProcessId() const { return process_.dwProcessId; }
+
+  // Sends a command and returns the answer; a helper that does not answer
+  // within replyMs fails the test and gives -1.
+  LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0, DWORD replyMs = 30000) const;
+  // Ends the helper at once (for one that has been told to hang).
+  void Kill();
+
+ private:
+  HWND FindControlWindow(const char* controlClass) const;
+
+  PROCESS_INFORMATION process_{};
+  HWND control_ = nullptr;
+};
+
+}  // namespace vornal::test
