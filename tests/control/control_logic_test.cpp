@@ -97,7 +97,7 @@ TEST(SpinEdits, ValuesKeepToTheirBounds) {
 }
 
 TEST(StartCaption, FreeMemoryInItsShortForm) {
-  const auto mb = [](double m) { return static_cast<std::uint32_t>(m * 1048576.0); };
+  const auto mb = [](double m) { return static_cast<std::uint64_t>(m * 1048576.0); };
   bool useSaved = true;
   EXPECT_EQ(FreeMemoryCaption(mb(700.9), '.', useSaved), "700");
   EXPECT_FALSE(useSaved);
@@ -108,6 +108,14 @@ TEST(StartCaption, FreeMemoryInItsShortForm) {
   EXPECT_EQ(FreeMemoryCaption(mb(3071.9), '.', useSaved), "3.00");
   EXPECT_EQ(FreeMemoryCaption(0xFFFFFFFFu, '.', useSaved), "4.00");
   EXPECT_FALSE(useSaved);
+  // Beyond 4 GB, as today's machines have it.
+  const std::uint64_t gb = 1024ull * 1048576ull;
+  EXPECT_EQ(FreeMemoryCaption(8 * gb, '.', useSaved), "8.00");
+  EXPECT_EQ(FreeMemoryCaption(16 * gb, '.', useSaved), "16.0");
+  EXPECT_EQ(FreeMemoryCaption(97 * gb + 512 * 1048576ull, ',', useSaved), "97,5");
+  EXPECT_FALSE(useSaved);
+  EXPECT_EQ(FreeMemoryCaption(100 * gb, '.', useSaved), "");
+  EXPECT_TRUE(useSaved) << "six digits of megabytes show the saved caption";
 }
 
 }  // namespace

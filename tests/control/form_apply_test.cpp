@@ -54,6 +54,22 @@ TEST_F(FormApply, TrayIconGoesFromStartingUpToItsStateAndAwayAtExit) {
   EXPECT_EQ(trayCalls[0].message, static_cast<DWORD>(NIM_DELETE));
 }
 
+TEST_F(FormApply, AnIconTheShellDidNotTakeIsAddedAtTheNextChange) {
+  bool shellUp = false;
+  env.notifyIcon = [&](DWORD message, NOTIFYICONDATAA& record) {
+    trayCalls.push_back({message, record.szTip, record.hIcon});
+    return shellUp;
+  };
+  StartForm();  // the shell takes nothing yet
+  shellUp = true;
+  trayCalls.clear();
+  Click(IDC_ButtonApply);
+  ASSERT_EQ(trayCalls.size(), 2u);
+  EXPECT_EQ(trayCalls[0].message, static_cast<DWORD>(NIM_ADD));
+  EXPECT_EQ(trayCalls[1].message, static_cast<DWORD>(NIM_MODIFY));
+  EXPECT_EQ(trayCalls[1].tip, "Vornal - Global Window Patches Not Running");
+}
+
 TEST_F(FormApply, MissingLibraryShowsTheStartErrorOnceAndKeepsTheSwitch) {
   StartForm();
   Click(IDC_RadioButton5);

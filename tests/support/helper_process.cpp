@@ -10,7 +10,10 @@ constexpr DWORD kCloseTimeoutMs = 30000;
 
 HelperProcess::HelperProcess(const char* exeName, const char* controlClass,
                              const std::string& arguments) {
-  std::string command = "\"" + BesideThisProgram(exeName) + "\" " + arguments;
+  std::string command(1, '"');
+  command += BesideThisProgram(exeName);
+  command += "\" ";
+  command += arguments;
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
   if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,

@@ -1,0 +1,333 @@
+// The real Vornal.exe against a stand-in shell in another process: the
+// taskbar's live opacity, the desktop icon captions, the Start caption, the
+// system colours, and that nothing holds the program when another program
+// or the shell stops answering.
+#include <windows.h>
+#include <commctrl.h>
+#include <colordlg.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "helper_process.h"
+#include "stand_in_shell_protocol.h"
+#include "vornal_process.h"
+#include "vornal_settings_key.h"
+
+namespace vornal::test {
+namespace {
+
+constexpr DWORD kStepLimitMs = 30000;
+// What a bounded step may take at the very most; the worst measured time
+// is printed for the record, not asserted more tightly.
+constexpr ULONGLONG kBoundMs = 15000;
+
+class StandInShell : public HelperProcess {
+ public:
+  explicit StandInShell(const char* mode = "")
+      : HelperProcess("vornal_stand_in_shell.exe", kStandInControlClass, mode) {}
+
+  HWND Taskbar() const { return Own(FindWindowA("Shell_TrayWnd", nullptr)); }
+  HWND StartButton() const { return FindWindowExA(Taskbar(), nullptr, "Button", nullptr); }
+  HWND IconView() const {
+    HWND w = FindWindowExA(Own(FindWindowA("Progman", nullptr)), nullptr, "SHELLDLL_DefView", nullptr);
+    return FindWindowExA(w, nullptr, "SysListView32", nullptr);
+  }
+  COLORREF IconColour(UINT message) const {
+    DWORD_PTR c = 0;
+    SendMessageTimeoutA(IconView(), message, 0, 0, SMTO_ABORTIFHUNG, 10000, &c);
+    return static_cast<COLORREF>(c);
+  }
+  bool IconColoursAre(COLORREF textBk, COLORREF text) const {
+    return IconColour(LVM_GETTEXTBKCOLOR) == textBk && IconColour(LVM_GETTEXTCOLOR) == text;
+  }
+  // The taskbar's constant alpha, or -1 while it is not layered.
+  int TaskbarAlpha() const {
+    HWND bar = Taskbar();
+    if ((GetWindowLongPtrA(bar, GWL_EXSTYLE) & WS_EX_LAYERED) == 0) return -1;
+    BYTE alpha = 0;
+    DWORD flags = 0;
+    return GetLayeredWindowAttributes(bar, nullptr, &alpha, &flags) && (flags & LWA_ALPHA) ? alpha : -1;
+  }
+
+ private:
+  // Only the stand-in's windows count, never a shell window of the system.
+  HWND Own(HWND window) const {
+    DWORD pid = 0;
+    GetWindowThreadProcessId(window, &pid);
+    return pid == ProcessId() ? window : nullptr;
+  }
+};
+
+class ShellAdjustments : public VornalProcess {
+ protected:
+  void TearDown() override {
+    VornalProcess::TearDown();
+    DeleteSettingsKey();
+  }
+
+  // Sends to one of the program's controls and fails the test unless it
+  // was handled; returns how long that took.
+  ULONGLONG Step(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
+    const ULONGLONG start = GetTickCount64();
+    EXPECT_NE(SendMessageTimeoutA(window, message, wParam, lParam, SMTO_NORMAL, kStepLimitMs, nullptr), 0)
+        << "message " << message << " was not handled";
+    return GetTickCount64() - start;
+  }
+  ULONGLONG Press(int id) { return Step(Control(id), BM_CLICK); }
+  ULONGLONG Menu(int id) { return Step(form, WM_COMMAND, MAKEWPARAM(id, 0)); }
+  void MoveTrackBar(int id, int position) {
+    HWND bar = Control(id);
+    Step(bar, TBM_SETPOS, TRUE, position);
+    Step(GetParent(bar), WM_HSCROLL, MAKEWPARAM(TB_THUMBPOSITION, position), reinterpret_cast<LPARAM>(bar));
+  }
+};
+
+TEST_F(ShellAdjustments, TaskbarOpacityFollowsTheDialogAtOnce) {
+  StandInShell shell;
+  ASSERT_NE(shell.Taskbar(), nullptr) << "the stand-in's taskbar comes first";
+  Launch();
+  EXPECT_EQ(shell.TaskbarAlpha(), -1);
+
+  Press(IDC_CheckBox15);
+  EXPECT_EQ(shell.TaskbarAlpha(), 220);
+  MoveTrackBar(IDC_TrackBarTransparency, 100);
+  EXPECT_EQ(shell.TaskbarAlpha(), 100);
+  EXPECT_EQ(WindowText(Control(IDC_SpinEdit14)), "100");
+  TypeText(Control(IDC_SpinEdit14), "150");
+  EXPECT_EQ(shell.TaskbarAlpha(), 150);
+  EXPECT_EQ(SendMessageA(Control(IDC_TrackBarTransparency), TBM_GETPOS, 0, 0), 150);
+  TypeText(Control(IDC_SpinEdit14), "");
+  EXPECT_EQ(shell.TaskbarAlpha(), 150) << "an empty field changes nothing";
+  EXPECT_EQ(SendMessageA(Control(IDC_TrackBarTransparency), TBM_GETPOS, 0, 0), 150);
+  TypeText(Control(IDC_SpinEdit14), "300");
+  EXPECT_EQ(shell.TaskbarAlpha(), 255) << "the field's bound, not the low byte of 300";
+
+  Press(IDC_BitBtnCancel);
+  EXPECT_EQ(shell.TaskbarAlpha(), -1) << "Cancel puts the stored opacity back";
+  EXPECT_FALSE(IsChecked(Control(IDC_CheckBox15)));
+
+  Press(IDC_CheckBox15);
+  TypeText(Control(IDC_SpinEdit14), "180");
+  Press(IDC_ButtonApply);
+  MoveTrackBar(IDC_TrackBarTransparency, 50);
+  EXPECT_EQ(shell.TaskbarAlpha(), 50);
+  Menu(IDM_HideVornal1);
+  EXPECT_EQ(shell.TaskbarAlpha(), 180) << "Hide Vornal puts the stored opacity back";
+
+  const HWND oldTaskbar = shell.Taskbar();
+  shell.Send(kRestartShell);
+  EXPECT_NE(shell.Taskbar(), oldTaskbar);
+  EXPECT_TRUE(WaitFor([&] { return shell.TaskbarAlpha() == 180; }))
+      << "the new taskbar is made transparent again";
+}
+
+TEST_F(ShellAdjustments, DesktopIconCaptionsAreKeptTransparent) {
+  const COLORREF chosen = RGB(1, 2, 3);
+  ResetSettingsKey();
+  SetSettingsDword("CheckBoxChecked16", 1);
+  SetSettingsDword("SpinValue15", 100);
+  SetSettingsDword("ColourValue1", chosen);
+  StandInShell shell;
+  Launch();
+  ASSERT_TRUE(WaitFor([&] { return shell.IconColoursAre(CLR_NONE, chosen); }));
+
+  // Nothing to repair: the timer leaves the view alone.
+  WaitFor([] { return false; }, 500);
+  const LRESULT paints = shell.Send(kPaints);
+  WaitFor([] { return false; }, 1000);
+  EXPECT_EQ(shell.Send(kPaints), paints) << "no repaint while nothing changed";
+
+  shell.Send(kResetIconColours);
+  EXPECT_TRUE(WaitFor([&] { return shell.IconColoursAre(CLR_NONE, chosen); })) << "repaired";
+  EXPECT_TRUE(WaitFor([&] { return shell.Send(kPaints) > paints; })) << "and repainted";
+
+  // The colour dialog opens on the swatch's colour; a new colour waits
+  // for Apply.
+  ClickLater(Control(IDC_ButtonDeskText));
+  HWND picker = nullptr;
+  ASSERT_TRUE(WaitFor([&] {
+    picker = app.FindTopLevel("#32770", nullptr);
+    return picker != nullptr && picker != form && GetDlgItem(picker, COLOR_RED) != nullptr;
+  }));
+  EXPECT_EQ(WindowText(GetDlgItem(picker, COLOR_RED)), "1");
+  EXPECT_EQ(WindowText(GetDlgItem(picker, COLOR_GREEN)), "2");
+  EXPECT_EQ(WindowText(GetDlgItem(picker, COLOR_BLUE)), "3");
+  TypeText(GetDlgItem(picker, COLOR_RED), "200");
+  TypeText(GetDlgItem(picker, COLOR_GREEN), "100");
+  TypeText(GetDlgItem(picker, COLOR_BLUE), "50");
+  PostMessageA(picker, WM_COMMAND, IDOK, 0);
+  ASSERT_TRUE(WaitFor([&] { return !IsWindow(picker); }));
+  shell.Send(kResetIconColours);
+  EXPECT_TRUE(WaitFor([&] { return shell.IconColoursAre(CLR_NONE, chosen); }))
+      << "the timer keeps the applied colour";
+  Press(IDC_ButtonApply);
+  EXPECT_TRUE(WaitFor([&] { return shell.IconColoursAre(CLR_NONE, RGB(200, 100, 50)); }));
+
+  // Switched off: the desktop's colour behind the captions, and the
+  // caption colour the shell had when the program started.
+  Press(IDC_CheckBox16);
+  Press(IDC_ButtonApply);
+  EXPECT_TRUE(shell.IconColoursAre(GetSysColor(COLOR_BACKGROUND), kShellIconTextColour));
+}
+
+TEST_F(ShellAdjustments, StartCaptionModes) {
+  ResetSettingsKey();
+  SetSettingsDword("SpinValue16", 100);
+  StandInShell shell;
+  Launch();
+  EXPECT_EQ(WindowText(shell.StartButton()), kShellStartCaption);
+  EXPECT_EQ(shell.Send(kStartCaptionWrites), 0) << "Do not modify writes nothing new";
+
+  char day[16] = {};
+  GetDateFormatA(LOCALE_USER_DEFAULT, 0, nullptr, "ddd", day, sizeof day);
+  const auto isFreeMemory = [](const std::string& text) {
+    if (text.empty() || text.size() > 5) return false;
+    for (char c : text) {
+      if ((c < '0' || c > '9') && c != '.' && c != ',') return false;
+    }
+    return true;
+  };
+  struct Mode {
+    int button;
+    const char* startText;
+    std::function<bool(const std::string&)> shows;
+  };
+  const Mode modes[] = {
+      {IDC_RadioButtonStart2, "", [&](const std::string& t) { return t == day; }},
+      {IDC_RadioButtonStart3, "", isFreeMemory},
+      {IDC_RadioButtonStart4, "Hello", [](const std::string& t) { return t == "Hello"; }},
+      {IDC_RadioButtonStart1, "", [](const std::string& t) { return t == kShellStartCaption; }},
+  };
+  for (const Mode& m : modes) {
+    SCOPED_TRACE(m.button);
+    if (*m.startText != '\0') TypeText(Control(IDC_EditStartText), m.startText);
+    Press(m.button);
+    Press(IDC_ButtonApply);
+    EXPECT_TRUE(WaitFor([&] { return m.shows(WindowText(shell.StartButton())); }))
+        << WindowText(shell.StartButton());
+  }
+
+  // Ten characters never equal the nine read back: written at every tick.
+  TypeText(Control(IDC_EditStartText), "ABCDEFGHIJ");
+  Press(IDC_RadioButtonStart4);
+  Press(IDC_ButtonApply);
+  EXPECT_EQ(WindowText(shell.StartButton()), "ABCDEFGHIJ");
+  const LRESULT writes = shell.Send(kStartCaptionWrites);
+  EXPECT_TRUE(WaitFor([&] { return shell.Send(kStartCaptionWrites) >= writes + 3; }));
+}
+
+TEST_F(ShellAdjustments, SystemColoursAreAnnouncedOnlyWhenTheyChange) {
+  ResetSettingsKey();
+  SetSettingsDword("CheckBoxChecked18", 1);
+  SetSettingsDword("ColourValue2", GetSysColor(COLOR_APPWORKSPACE) ^ 0x00102030);
+  SetSettingsDword("ColourValue3", GetSysColor(COLOR_BACKGROUND) ^ 0x00302010);
+  StandInShell shell;
+  Launch();
+  EXPECT_TRUE(WaitFor([&] { return shell.Send(kLastTrayTip) == 3; }))
+      << "the taskbar was told the not-running tip";
+  LRESULT changes = shell.Send(kSysColourChanges);
+  EXPECT_GT(changes, 0) << "the override is written at start-up";
+
+  Press(IDC_ButtonApply);
+  EXPECT_EQ(shell.Send(kSysColourChanges), changes) << "unchanged colours are not written";
+
+  Press(IDC_CheckBox18);
+  Press(IDC_ButtonApply);
+  EXPECT_GT(shell.Send(kSysColourChanges), changes) << "switching off writes the saved colours";
+  changes = shell.Send(kSysColourChanges);
+
+  Press(IDC_CheckBox18);
+  Press(IDC_ButtonApply);
+  changes = shell.Send(kSysColourChanges);
+  const LRESULT paints = shell.Send(kPaints);
+  Menu(IDM_RedrawDesktop1);
+  EXPECT_TRUE(WaitFor([&] { return shell.Send(kPaints) > paints; })) << "every window repaints";
+
+  PostMessageA(form, WM_COMMAND, IDM_Exit1, 0);
+  ASSERT_TRUE(app.HasExited(20000));
+  EXPECT_GT(shell.Send(kSysColourChanges), changes) << "Exit writes the saved colours back";
+}
+
+// A program that does not answer, beside Vornal from its start to its end.
+struct FrozenNeighbour {
+  const char* name;
+  const char* mode;
+};
+
+class BesideAFrozenProgram : public ShellAdjustments,
+                             public ::testing::WithParamInterface<FrozenNeighbour> {};
+
+TEST_P(BesideAFrozenProgram, EveryStepEndsInBoundedTime) {
+  // Every adjustment on, the patch too, and both timers ticking.
+  ResetSettingsKey();
+  for (const char* flag : {"RadioChecked3", "CheckBoxChecked15", "CheckBoxChecked16", "CheckBoxChecked18"}) {
+    SetSettingsDword(flag, 1);
+  }
+  SetSettingsDword("ColourValue2", GetSysColor(COLOR_APPWORKSPACE) ^ 0x00102030);
+  SetSettingsDword("MultiRadio3", 4);
+  SetSettingsDword("SpinValue15", 200);
+  SetSettingsDword("SpinValue16", 200);
+  StandInShell frozen(GetParam().mode);
+  ASSERT_TRUE(frozen.Ready());
+  frozen.Send(kHang, 0);
+
+  Launch();
+  EXPECT_TRUE(IsWindowEnabled(form)) << "start-up ends with the form enabled";
+  EXPECT_FALSE(IsWindowVisible(Control(IDC_PanelStatus)));
+  EXPECT_EQ(WindowText(Control(IDC_LabelStatus)), "Patch is running.");
+
+  struct Timed {
+    const char* step;
+    ULONGLONG ms;
+  };
+  std::vector<Timed> times = {{"start-up", startMs}};
+  times.push_back({"Apply", Press(IDC_ButtonApply)});
+  for (int item : {IDM_TaskbarTransparent1, IDM_DesktopTransparent1, IDM_PatchEnabled1}) {
+    times.push_back({"tray toggle", Menu(item)});
+    times.push_back({"tray toggle back", Menu(item)});
+  }
+  times.push_back({"Cancel", Press(IDC_BitBtnCancel)});
+  // While the timers tick, the program keeps answering.
+  ULONGLONG worstAnswer = 0;
+  const ULONGLONG until = GetTickCount64() + 2000;
+  while (GetTickCount64() < until) worstAnswer = std::max(worstAnswer, Step(form, WM_NULL));
+  times.push_back({"answer while the timers tick", worstAnswer});
+  times.push_back({"tray icon double-click", Step(form, 1025, 100, WM_LBUTTONDBLCLK)});
+  EXPECT_TRUE(IsWindowVisible(form)) << "the tray icon still opens the dialog";
+
+  const ULONGLONG exitStart = GetTickCount64();
+  PostMessageA(form, WM_COMMAND, IDM_Exit1, 0);
+  EXPECT_TRUE(app.HasExited(kStepLimitMs)) << "Exit ends the program";
+  times.push_back({"Exit", GetTickCount64() - exitStart});
+  frozen.Kill();
+
+  for (const Timed& t : times) {
+    std::printf("beside a frozen %s: %-30s %6llu ms\n", GetParam().name, t.step, t.ms);
+    EXPECT_LT(t.ms, kBoundMs) << t.step;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Neighbours, BesideAFrozenProgram,
+                         ::testing::Values(FrozenNeighbour{"program window", kOrdinaryMode},
+                                           FrozenNeighbour{"shell", ""}),
+                         [](const auto& p) { return std::string(p.param.mode).empty() ? "Shell" : "OrdinaryWindow"; });
+
+TEST_F(ShellAdjustments, TheTaskbarLearnsTheStateOnceItAnswersAgain) {
+  StandInShell shell;
+  Launch();
+  ASSERT_TRUE(WaitFor([&] { return shell.Send(kLastTrayTip) == 3; }));
+  shell.Send(kHang, 6000);
+  Press(IDC_RadioButton5);
+  Press(IDC_ButtonApply);
+  EXPECT_EQ(WindowText(Control(IDC_LabelStatus)), "Patch is running.");
+  EXPECT_EQ(shell.Send(kLastTrayTip), 3) << "the frozen taskbar was left alone";
+  Press(IDC_ButtonApply);
+  EXPECT_EQ(shell.Send(kLastTrayTip), 2) << "the next apply tells it";
+}
+
+}  // namespace
+}  // namespace vornal::test

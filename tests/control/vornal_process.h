@@ -1,0 +1,89 @@
+// One real Vornal.exe in its own process, driven as a user would, with the
+// Wine session's real HKEY_CURRENT_USER (the tests hold the registry lock).
+#pragma once
+
+#include <windows.h>
+#include <tlhelp32.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+
+#include "program_under_test.h"
+#include "registry_key.h"
+#include "registry_layout.h"
+#include "resources/resource_ids.h"
+
+namespace vornal::test {
+
+inline void ForgetEverythingVornalStored() {
+  RegistryKey::DeleteTree(HKEY_CURRENT_USER, kSettingsKeyPath);
+  RegistryKey::OpenOrCreate(HKEY_CURRENT_USER, kRunKeyPath).DeleteValue(kRunValueName);
+  RegistryKey toolbar = RegistryKey::OpenOrCreate(HKEY_CURRENT_USER, kToolbarKeyPath);
+  toolbar.DeleteValue(kShellToolbarValueName);
+  toolbar.DeleteValue(kBrowserToolbarValueName);
+}
+
+inline bool HasSettingsKey() { return RegistryKey::KeyExists(HKEY_CURRENT_USER, kSettingsKeyPath); }
+
+inline std::uint32_t StoredDword(const char* name) {
+  std::uint32_t v = 0xFFFFFFFFu;
+  RegistryKey::OpenForRead(HKEY_CURRENT_USER, kSettingsKeyPath).ReadDword(name, v);
+  return v;
+}
+
+inline int CountProcesses(const char* exeName) {
+  HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+  PROCESSENTRY32 entry{};
+  entry.dwSize = sizeof entry;
+  int count = 0;
+  for (BOOL more = Process32First(snapshot, &entry); more; more = Process32Next(snapshot, &entry)) {
+    if (lstrcmpiA(entry.szExeFile, exeName) == 0) ++count;
+  }
+  CloseHandle(snapshot);
+  return count;
+}
+
+// One running Vornal.exe and its form.
+class VornalProcess : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ForgetEverythingVornalStored();
+    ASSERT_EQ(CountProcesses("Vornal.exe"), 0) << "an earlier Vornal.exe is still running";
+  }
+
+  void TearDown() override {
+    if (form != nullptr && !app.HasExited()) {
+      PostMessageA(form, WM_COMMAND, IDM_Exit1, 0);
+      EXPECT_TRUE(app.HasExited(20000)) << "Exit ends the program";
+      EXPECT_EQ(app.ExitCode(), 0u);
+    }
+    app.Kill();
+    ForgetEverythingVornalStored();
+  }
+
+  void Launch(const std::string& path = BesideThisProgram("Vornal.exe")) {
+    const ULONGLONG start = GetTickCount64();
+    ASSERT_TRUE(app.Start(path));
+    ASSERT_TRUE(WaitFor([&] { return (form = app.FindTopLevel("TFormMain", "Vornal")) != nullptr; }));
+    // Start-up has finished once the status has been written.
+    ASSERT_TRUE(WaitFor([&] { return WindowText(Control(IDC_LabelStatus)).rfind("Patch", 0) == 0; }));
+    startMs = GetTickCount64() - start;
+  }
+
+  HWND Control(int id) const { return ProgramUnderTest::FindControl(form, id); }
+
+  // Runs a tray menu item as the menu would.
+  void MenuCommand(int id) {
+    SendMessageTimeoutA(form, WM_COMMAND, MAKEWPARAM(id, 0), 0, SMTO_ABORTIFHUNG, 60000, nullptr);
+  }
+
+  HWND ErrorBox() const { return app.FindTopLevel("#32770", "Error"); }
+
+  ProgramUnderTest app;
+  HWND form = nullptr;
+  ULONGLONG startMs = 0;  // from the process start to the idle status
+};
+
+}  // namespace vornal::test
