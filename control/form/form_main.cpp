@@ -83,6 +83,9 @@ FormEnvironment ProcessEnvironment(HINSTANCE instance) {
   env.showError = [](HWND owner, const char* text) {
     MessageBoxA(owner, text, "Error", MB_OK | MB_ICONERROR);
   };
+  env.showInfo = [](HWND owner, const char* text) {
+    MessageBoxA(owner, text, "Vornal", MB_OK | MB_ICONINFORMATION);
+  };
   env.confirm = [](HWND owner, const char* text) {
     return MessageBoxA(owner, text, "Confirm", MB_YESNO | MB_ICONQUESTION) == IDYES;
   };
@@ -290,14 +293,23 @@ INT_PTR FormMain::HandleDialogMessage(UINT message, WPARAM wParam, LPARAM lParam
 void FormMain::OnCommand(int id, int code) {
   // Menu items report code 0, which is also a button's BN_CLICKED.
   if (code == BN_CLICKED && RunCommand(id)) return;
-  // Check boxes and radio buttons report clicks, edits report changes.
-  if (code == BN_CLICKED || code == EN_CHANGE) ControlChanged(id);
+  // Check boxes and radio buttons report clicks, edits report changes, the
+  // exclusion list a new selection.
+  if (code == BN_CLICKED || code == EN_CHANGE || (id == IDC_ListBoxAppEx && code == LBN_SELCHANGE)) {
+    ControlChanged(id);
+  }
 }
 
 void FormMain::ControlChanged(int id) {
   if (env_.controlChanged) env_.controlChanged(id);
+  if (IsEnableRuleInput(id)) {
+    UpdateEnableds();
+    return;
+  }
   switch (id) {
     case IDC_CheckBox15: CheckBox15Click(); break;
+    case IDC_EditAppEx: EditAppExChange(); break;
+    case IDC_ListBoxAppEx: ListBoxAppExClick(); break;
     case IDC_SpinEdit14: SpinEdit14Change(); break;
     case IDC_TrackBarTransparency: TrackBarTransparencyChange(); break;
     case IDC_SpinEdit13: SpinEdit13Change(); break;
@@ -327,6 +339,15 @@ bool FormMain::RunCommand(int id) {
       {IDC_ButtonApply, &FormMain::ButtonApplyClick},
       {IDC_ButtonUnload, &FormMain::ButtonUnloadClick},
       {IDC_ButtonDeskText, &FormMain::ButtonDeskTextClick},
+      {IDC_ButtonWallpaper, &FormMain::ButtonWallpaperClick},
+      {IDC_ButtonMDIWallpaper, &FormMain::ButtonMDIWallpaperClick},
+      {IDC_ButtonTVWallpaper, &FormMain::ButtonTVWallpaperClick},
+      {IDC_ButtonExplorer, &FormMain::ButtonExplorerClick},
+      {IDC_ButtonIE, &FormMain::ButtonIEClick},
+      {IDC_ButtonAppExSpecify, &FormMain::ButtonAppExSpecifyClick},
+      {IDC_ButtonAppExAdd, &FormMain::ButtonAppExAddClick},
+      {IDC_ButtonAppExModify, &FormMain::ButtonAppExModifyClick},
+      {IDC_ButtonAppExRemove, &FormMain::ButtonAppExRemoveClick},
       {IDC_ButtonMDIForms, &FormMain::ButtonMDIFormsClick},
       {IDC_ButtonDesktop, &FormMain::ButtonDesktopClick},
   };
@@ -380,6 +401,7 @@ void FormMain::ShowVornal1Click() {
 
 void FormMain::FormShow() {
   LocateShellWindows();
+  UpdateEnableds();
   SetFocus(GetDlgItem(form_, IDC_BitBtnOK));
 }
 

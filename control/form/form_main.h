@@ -33,6 +33,7 @@ struct FormEnvironment {
   OsVersion os;
   std::function<void(HWND owner, const char* text)> showError;
   std::function<bool(HWND owner, const char* text)> confirm;
+  std::function<void(HWND owner, const char* text)> showInfo;
   // Adds, changes and deletes the tray icon.
   NotifyIconCall notifyIcon;
   // Called with the id of every control whose change handler runs.
@@ -122,6 +123,20 @@ class FormMain {
   void ButtonMDIFormsClick();
   void ButtonDesktopClick();
 
+  // The dialog's own behaviour: enable rules, bitmap pickers, exclusions.
+  void UpdateEnableds();
+  void ButtonWallpaperClick();
+  void ButtonMDIWallpaperClick();
+  void ButtonTVWallpaperClick();
+  void ButtonExplorerClick();
+  void ButtonIEClick();
+  void ButtonAppExSpecifyClick();
+  void ButtonAppExAddClick();
+  void ButtonAppExModifyClick();
+  void ButtonAppExRemoveClick();
+  void ListBoxAppExClick();
+  void EditAppExChange();
+
   // State that tests and the program's entry look at.
   const Settings& Record() const { return settings_; }
   bool PatchRunning() const { return patchRunning_; }
@@ -161,6 +176,8 @@ class FormMain {
   void ShowForm();
   void HideForm();
 
+  static bool IsEnableRuleInput(int id);
+  void PickBitmap(int editId);
   void ShowStatus(TrayStatus status);
   // Whether the taskbar takes notify-icon calls now, which wait for it.
   bool TrayAnswers();
@@ -209,6 +226,7 @@ class FormMain {
   Settings settings_ = DefaultSettings();
   std::array<std::uint32_t, 3> shapeColours_{};
   std::array<COLORREF, 16> customColours_{};  // the colour dialog's own
+  std::string lastBitmap_;                     // the file last picked with any picker
   HookBinding hook_;
   TrayIcon tray_;
 };

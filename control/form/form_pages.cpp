@@ -100,6 +100,20 @@ BOOL CALLBACK FindById(HWND window, LPARAM param) {
   return TRUE;
 }
 
+// Every control of the form and its sheets by id; the first one of an id
+// wins, as in the search by enumeration.
+BOOL CALLBACK NoteControl(HWND window, LPARAM param) {
+  auto* controls = reinterpret_cast<std::vector<std::pair<int, HWND>>*>(param);
+  const int id = GetDlgCtrlID(window);
+  char cls[16];
+  if (GetClassNameA(window, cls, sizeof cls) != 0 && lstrcmpA(cls, "#32770") == 0) return TRUE;
+  for (const auto& c : *controls) {
+    if (c.first == id) return TRUE;
+  }
+  controls->emplace_back(id, window);
+  return TRUE;
+}
+
 }  // namespace
 
 bool FormPages::Create(HINSTANCE instance, HWND form, DLGPROC pageProc, LPARAM pageParam) {
@@ -132,6 +146,9 @@ bool FormPages::Create(HINSTANCE instance, HWND form, DLGPROC pageProc, LPARAM p
   PlaceDirectionGrid(IDC_Label19, IDC_RadioButtonStyle3);
   PlaceDirectionGrid(IDC_Label20, IDC_RadioButtonStyle14);
   AddTooltips(instance, form);
+  // The controls never change from now on: look each up once.
+  EnumChildWindows(form_, NoteControl, reinterpret_cast<LPARAM>(&controls_));
+  std::sort(controls_.begin(), controls_.end());
   return true;
 }
 
@@ -262,6 +279,10 @@ void FormPages::PlaceDirectionGrid(int labelId, int firstButtonId) {
 
 HWND FormPages::Control(int id) const {
   if (form_ == nullptr) return nullptr;
+  if (!controls_.empty()) {
+    const auto at = std::lower_bound(controls_.begin(), controls_.end(), std::make_pair(id, HWND{}));
+    return at != controls_.end() && at->first == id ? at->second : nullptr;
+  }
   FindContext ctx{id, nullptr};
   EnumChildWindows(form_, FindById, reinterpret_cast<LPARAM>(&ctx));
   return ctx.found;

@@ -8,6 +8,7 @@
 
 #include <windows.h>
 
+#include <utility>
 #include <vector>
 
 namespace vornal {
@@ -57,6 +58,7 @@ class FormPages {
 
   HWND form_ = nullptr;
   HWND tooltip_ = nullptr;
+  std::vector<std::pair<int, HWND>> controls_;  // by id, once created
   std::vector<Sheet> layout_;
 };
 

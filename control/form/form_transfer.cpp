@@ -126,6 +126,11 @@ void FormMain::SaveSettings() {
 void FormMain::SettingsToForm() {
   DialogFields fields(*this, popup_);
   vornal::SettingsToForm(settings_, fields);
+  // The enabled states always match what was loaded, also when no control
+  // changed (and so no click handler ran).
+  UpdateEnableds();
+  EditAppExChange();
+  ListBoxAppExClick();
 }
 
 void FormMain::FormToSettings() {

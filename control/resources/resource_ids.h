@@ -35,6 +35,11 @@
 #define IDD_TabSheet22 222
 #define IDD_TabSheet23 223
 
+// The picture preview beside the standard open dialog's controls.
+#define IDD_PicturePreview 230
+#define IDC_PreviewImage 1990
+#define IDC_PreviewSize 1991
+
 // PopupMenu1: the tray menu, also the form's context menu.
 #define IDM_PopupMenu1 300
 #define IDM_ShowVornal1 301

@@ -56,7 +56,10 @@ void FormMain::SpinEdit14Change() {
   SetTaskbarAlpha(SendMessageA(Control(IDC_CheckBox15), BM_GETCHECK, 0, 0) == BST_CHECKED, value);
 }
 
-void FormMain::CheckBox15Click() { SpinEdit14Change(); }
+void FormMain::CheckBox15Click() {
+  UpdateEnableds();
+  SpinEdit14Change();
+}
 
 void FormMain::TrackBarTransparencyChange() {
   const int position = TrackPosition(Control(IDC_TrackBarTransparency));

@@ -1,0 +1,115 @@
+// The editor of the exclusion list: a sorted list box of executable file
+// names with an entry field and Specify, Add, Modify and Remove. The list
+// reaches the registry only when the settings are applied.
+#include <windows.h>
+#include <commdlg.h>
+
+#include <string>
+
+#include "form_main.h"
+#include "resources/resource_ids.h"
+
+namespace vornal {
+namespace {
+
+constexpr char kAlreadyExcluded[] = "That application is already excluded.";
+// A list box counts its entries in 16 bits on the oldest systems.
+constexpr LRESULT kMostEntries = 65535;
+
+std::string TextOf(HWND window) {
+  char text[MAX_PATH + 1] = {};
+  GetWindowTextA(window, text, sizeof text);
+  return text;
+}
+
+std::string EntryText(HWND list, LRESULT index) {
+  const LRESULT length = SendMessageA(list, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
+  if (length == LB_ERR) return {};
+  std::string text(static_cast<std::size_t>(length) + 1, '\0');
+  SendMessageA(list, LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
+  text.resize(static_cast<std::size_t>(length));
+  return text;
+}
+
+}  // namespace
+
+void FormMain::ButtonAppExSpecifyClick() {
+  char path[MAX_PATH] = {};
+  OPENFILENAMEA ofn{};
+  ofn.lStructSize = sizeof ofn;
+  ofn.hwndOwner = form_;
+  ofn.lpstrFilter = "Executable files (*.exe)\0*.exe\0All files (*.*)\0*.*\0";
+  ofn.lpstrFile = path;
+  ofn.nMaxFile = MAX_PATH;
+  ofn.lpstrTitle = "Select Executable File";
+  ofn.lpstrDefExt = "exe";
+  ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_ENABLESIZING;
+  if (!GetOpenFileNameA(&ofn)) return;
+  // The list knows programs by file name alone, in lower case.
+  const char* name = path;
+  for (const char* p = path; *p != '\0'; ++p) {
+    if (*p == '\\' || *p == ':') name = p + 1;
+  }
+  std::string lower = name;
+  CharLowerBuffA(lower.data(), static_cast<DWORD>(lower.size()));
+  SetWindowTextA(Control(IDC_EditAppEx), lower.c_str());
+}
+
+void FormMain::ButtonAppExAddClick() {
+  HWND list = Control(IDC_ListBoxAppEx);
+  HWND edit = Control(IDC_EditAppEx);
+  const std::string name = TextOf(edit);
+  if (SendMessageA(list, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                   reinterpret_cast<LPARAM>(name.c_str())) == LB_ERR) {
+    SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
+  } else if (env_.showInfo) {
+    env_.showInfo(form_, kAlreadyExcluded);
+  }
+  SetWindowTextA(edit, "");
+  ListBoxAppExClick();
+}
+
+void FormMain::ButtonAppExModifyClick() {
+  HWND list = Control(IDC_ListBoxAppEx);
+  const LRESULT selected = SendMessageA(list, LB_GETCURSEL, 0, 0);
+  if (selected != LB_ERR) {
+    const std::string name = TextOf(Control(IDC_EditAppEx));
+    // In place: an inserted entry is not sorted, and the same row stays
+    // selected.
+    SendMessageA(list, LB_DELETESTRING, static_cast<WPARAM>(selected), 0);
+    SendMessageA(list, LB_INSERTSTRING, static_cast<WPARAM>(selected),
+                 reinterpret_cast<LPARAM>(name.c_str()));
+    SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(selected), 0);
+  }
+  ListBoxAppExClick();
+}
+
+void FormMain::ButtonAppExRemoveClick() {
+  HWND list = Control(IDC_ListBoxAppEx);
+  const LRESULT selected = SendMessageA(list, LB_GETCURSEL, 0, 0);
+  if (selected != LB_ERR) SendMessageA(list, LB_DELETESTRING, static_cast<WPARAM>(selected), 0);
+  SetWindowTextA(Control(IDC_EditAppEx), "");
+  ListBoxAppExClick();
+}
+
+void FormMain::ListBoxAppExClick() {
+  HWND list = Control(IDC_ListBoxAppEx);
+  const LRESULT selected = SendMessageA(list, LB_GETCURSEL, 0, 0);
+  EnableWindow(Control(IDC_ButtonAppExRemove), selected != LB_ERR);
+  if (selected != LB_ERR) SetWindowTextA(Control(IDC_EditAppEx), EntryText(list, selected).c_str());
+  EditAppExChange();
+}
+
+void FormMain::EditAppExChange() {
+  HWND list = Control(IDC_ListBoxAppEx);
+  const std::string text = TextOf(Control(IDC_EditAppEx));
+  const LRESULT selected = SendMessageA(list, LB_GETCURSEL, 0, 0);
+  const bool hasSelection = selected != LB_ERR;
+  // Exact, case-sensitive: a change of case counts as a change.
+  const bool same = hasSelection && text == EntryText(list, selected);
+  const bool room = SendMessageA(list, LB_GETCOUNT, 0, 0) < kMostEntries;
+  EnableWindow(Control(IDC_ButtonAppExAdd), !text.empty() && room && !same);
+  EnableWindow(Control(IDC_ButtonAppExModify), !text.empty() && hasSelection && !same);
+}
+
+}  // namespace vornal
