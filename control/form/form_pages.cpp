@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <climits>
 
+#include "group_box_paint.h"
 #include "resources/resource_ids.h"
 #include "spin_edits.h"
 
@@ -146,6 +147,7 @@ bool FormPages::Create(HINSTANCE instance, HWND form, DLGPROC pageProc, LPARAM p
   PlaceDirectionGrid(IDC_Label19, IDC_RadioButtonStyle3);
   PlaceDirectionGrid(IDC_Label20, IDC_RadioButtonStyle14);
   AddTooltips(instance, form);
+  if (RunsUnderWine()) PaintGroupBoxesWhole(form);
   // The controls never change from now on: look each up once.
   EnumChildWindows(form_, NoteControl, reinterpret_cast<LPARAM>(&controls_));
   std::sort(controls_.begin(), controls_.end());

@@ -1,13 +1,14 @@
 // Shows the settings dialog with one tab sheet in front, for looking at the
 // layout of its pages:
-//   vornal_page_preview.exe N    brings IDD_TabSheetN (1 to 23) to the front
+//   vornal_page_preview.exe N [file]   brings IDD_TabSheetN (1 to 23) to the front
+//                                      and writes "x y width height" of the
+//                                      dialog's client area to file
 // The form is the real one; the tabs are chosen as a click on them would,
 // through the form's own page switch.
 #include <windows.h>
 #include <commctrl.h>
 
 #include <cstdlib>
-#include <cstdio>
 #include <cstdio>
 #include <memory>
 #include <utility>
@@ -35,7 +36,9 @@ void SelectSheet(vornal::FormMain& form, int dialogId) {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
-  const int sheet = std::atoi(commandLine);
+  char rectFile[MAX_PATH] = {};
+  int sheet = 0;
+  std::sscanf(commandLine, "%d %259s", &sheet, rectFile);
   vornal::FormEnvironment env = vornal::ProcessEnvironment(instance);
   // There is no hook library beside the preview; its error box would hide
   // the dialog.
@@ -47,18 +50,16 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
   form.ShowVornal1Click();
   if (sheet >= 1 && sheet <= 23) SelectSheet(form, IDD_TabSheet1 + sheet - 1);
 
-  // TEMPDEBUG
-  if (FILE* f = std::fopen("Z:\\tmp\\vornal-dump.txt", "w")) {
-    RECT du{0, 0, 400, 800};
-    MapDialogRect(form.Handle(), &du);
-    std::fprintf(f, "400x800 DLU = %d x %d px\n", (int)du.right, (int)du.bottom);
-    for (int id : {IDC_PageControl1, IDC_PageControl2, IDC_PageControl4, IDC_PageControl5}) {
-      HWND t = form.Control(id);
-      RECT r{}; GetClientRect(t, &r);
-      SendMessageA(t, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&r));
-      std::fprintf(f, "tabs %d display %d,%d - %d,%d\n", id, (int)r.left, (int)r.top, (int)r.right, (int)r.bottom);
+  // Where the dialog stands on the screen, for the screenshot script.
+  if (rectFile[0] != '\0') {
+    // The client area: without a window manager nobody draws the frame.
+    RECT r{};
+    GetClientRect(form.Handle(), &r);
+    MapWindowPoints(form.Handle(), nullptr, reinterpret_cast<POINT*>(&r), 2);
+    if (FILE* f = std::fopen(rectFile, "w")) {
+      std::fprintf(f, "%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
+      std::fclose(f);
     }
-    std::fclose(f);
   }
   MSG msg;
   while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
