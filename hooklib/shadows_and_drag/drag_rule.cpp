@@ -1,4 +1,4 @@
-#include "drag_rule.h"
+#include "shadows_and_drag/drag_rule.h"
 
 #include <cstring>
 

@@ -2,11 +2,11 @@
 // thread runs after each sent message, and the setter of the hook handle.
 #include <windows.h>
 
-#include "library_settings.h"
-#include "library_startup.h"
-#include "library_state.h"
-#include "message_routes.h"
-#include "transparent_drag.h"
+#include "core/library_settings.h"
+#include "core/library_startup.h"
+#include "core/library_state.h"
+#include "core/message_routes.h"
+#include "shadows_and_drag/transparent_drag.h"
 
 using vornal::hooklib::g_library;
 

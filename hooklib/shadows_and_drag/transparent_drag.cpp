@@ -1,7 +1,7 @@
-#include "transparent_drag.h"
+#include "shadows_and_drag/transparent_drag.h"
 
-#include "drag_rule.h"
-#include "library_state.h"
+#include "core/library_state.h"
+#include "shadows_and_drag/drag_rule.h"
 
 namespace vornal::hooklib {
 namespace {
