@@ -26,13 +26,6 @@ bool ClassMayDrag(const DragOptions& options, const char* className) noexcept {
   return className != nullptr && std::strcmp(className, kDialogClassName) == 0;
 }
 
-std::uint16_t SideLength(std::int32_t from, std::int32_t to) noexcept {
-  // In 64 bits: the difference of two extreme coordinates overflows 32.
-  std::int64_t d = static_cast<std::int64_t>(to) - from;
-  if (d < 0) d = -d;
-  return static_cast<std::uint16_t>(static_cast<std::uint64_t>(d) & 0xFFFFu);
-}
-
 bool SizeMayDrag(const DragOptions& options, const WindowBox& box) noexcept {
   const std::uint16_t width = SideLength(box.left, box.right);
   const std::uint16_t height = SideLength(box.top, box.bottom);
