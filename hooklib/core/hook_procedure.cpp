@@ -2,6 +2,7 @@
 // thread runs after each sent message, and the setter of the hook handle.
 #include <windows.h>
 
+#include "animation/animation_handlers.h"
 #include "core/library_settings.h"
 #include "core/library_startup.h"
 #include "core/library_state.h"
@@ -20,6 +21,8 @@ void Dispatch(const CWPRETSTRUCT& record) noexcept {
   if (record.message == g_library.msgSettingsUpdated) OnSettingsUpdated();
   if (!g_library.processEnabled.load(std::memory_order_relaxed)) return;
   switch (RouteOf(record.message)) {
+    case Route::ShowWindow: OnShowWindow(record.hwnd, record.wParam, record.lParam); break;
+    case Route::WindowPosChanging: OnWindowPosChanging(record.hwnd, record.lParam); break;
     case Route::Moving: OnMoving(record.hwnd); break;
     case Route::ExitSizeMove: OnExitSizeMove(record.hwnd); break;
     default: break;
