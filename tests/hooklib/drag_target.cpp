@@ -1,8 +1,10 @@
 // vornal_drag_target.exe: a small GUI program in which the global hook
 // test looks for the library's effect from outside. See
-// drag_target_protocol.h for the messages it answers.
+// drag_target_protocol.h and animation_target_protocol.h for the messages
+// it answers.
 #include <windows.h>
 
+#include "animation_target.h"
 #include "drag_target_protocol.h"
 
 namespace {
@@ -54,8 +56,11 @@ LRESULT CALLBACK ControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
     case WM_DESTROY:
       PostQuitMessage(0);
       return 0;
-    default:
+    default: {
+      LRESULT result = 0;
+      if (AnimationCommand(message, wParam, lParam, result)) return result;
       return DefWindowProcA(window, message, wParam, lParam);
+    }
   }
 }
 
@@ -71,6 +76,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   dragged.hInstance = instance;
   dragged.lpszClassName = kDraggedClass;
   if (RegisterClassA(&control) == 0 || RegisterClassA(&dragged) == 0) return 1;
+  StartAnimationTarget(instance);
   // A top-level window, so that broadcasts reach it as they reach any
   // program's windows; it is never shown.
   if (CreateWindowExA(0, kDragTargetClass, "Vornal drag target", WS_OVERLAPPED, 0, 0, 100, 100,
