@@ -46,8 +46,11 @@ bool ShowStatusMayAnimate(std::intptr_t status, const AnimationOptions& options)
   return options.popups && (options.opening || options.closing);
 }
 
-bool PopupMayAnimate(std::uint32_t style, const char* upperClass, bool oldSystem) noexcept {
-  if ((style & ws::kPopup) == 0 || HasFullCaption(style)) return false;
+bool IsCaptionlessPopup(std::uint32_t style) noexcept {
+  return (style & ws::kPopup) != 0 && !HasFullCaption(style);
+}
+
+bool PopupClassMayAnimate(const char* upperClass, bool oldSystem) noexcept {
   for (const char* never : {"TOOLTIPS_CLASS32", "DV2CONTROLHOST", "AUTO-SUGGEST DROPDOWN"}) {
     if (std::strcmp(upperClass, never) == 0) return false;
   }

@@ -50,11 +50,13 @@ bool TitledSizeFits(const SizeLimits& limits, const WindowBox& box) noexcept;
 // and opening or closing are on.
 bool ShowStatusMayAnimate(std::intptr_t status, const AnimationOptions& options) noexcept;
 
-// Second stage: a popup without a full caption, of a class that is not a
-// tooltip, the Start menu host or an auto-complete drop-down; menus only on
-// the old systems, whose menus have no animation of their own.
-// upperClass is the class name in upper case (UpperCaseClassName).
-bool PopupMayAnimate(std::uint32_t style, const char* upperClass, bool oldSystem) noexcept;
+// Second stage, with the style: a popup without a full caption.
+bool IsCaptionlessPopup(std::uint32_t style) noexcept;
+
+// Third stage, with the class name in upper case (UpperCaseClassName): not
+// a tooltip, the Start menu host or an auto-complete drop-down; menus only
+// on the old systems, whose menus have no animation of their own.
+bool PopupClassMayAnimate(const char* upperClass, bool oldSystem) noexcept;
 
 // The letters a to z in place turned to A to Z; the names compared are all
 // ASCII, and the host's locale must not change what matches.

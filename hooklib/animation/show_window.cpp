@@ -20,10 +20,11 @@ void OnShowWindow(HWND window, WPARAM shown, LPARAM status) noexcept {
   if (!busy.Held()) return;
   LONG_PTR style = 0;
   if (!ReadWindowLong(window, GWL_STYLE, style)) return;
+  if (!IsCaptionlessPopup(static_cast<std::uint32_t>(style))) return;
   ClassName className;
   if (!ReadClassName(window, className)) return;
   UpperCaseClassName(className);
-  if (!PopupMayAnimate(static_cast<std::uint32_t>(style), className, g_library.oldSystem)) return;
+  if (!PopupClassMayAnimate(className, g_library.oldSystem)) return;
 
   RECT rect;
   if (!GetWindowRect(window, &rect)) return;
