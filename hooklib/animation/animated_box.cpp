@@ -18,6 +18,9 @@ bool DrawBoxFrame(const ScreenBox& box, POINT origin) noexcept {
            ClampToInt32(static_cast<std::int64_t>(origin.y) + bar.top), bar.width, bar.height,
            DSTINVERT);
   }
+  // PatBlt may wait in the thread's GDI batch; the outline has to be on the
+  // screen before the step's pause, not whenever the batch fills.
+  GdiFlush();
   ReleaseDC(nullptr, screen);
   return true;
 }

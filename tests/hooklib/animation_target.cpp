@@ -3,9 +3,7 @@
 
 #include <mmsystem.h>
 
-#include <algorithm>
 #include <atomic>
-#include <climits>
 
 #include "animation_target_protocol.h"
 #include "import_slot.h"
@@ -13,84 +11,52 @@
 namespace vornal::test {
 namespace {
 
-constexpr char kTitledClass[] = "VornalDragTargetTitled";
+const char* const kClasses[] = {"VornalDragTargetTitled", "VornalDragTargetPopup",
+                                "tooltips_class32", "Auto-Suggest Dropdown"};
 HWND g_backdrop = nullptr;
 std::atomic<HWND> g_second{nullptr};
-std::atomic<LONG> g_inShow{0};
-DWORD g_lastShowTime = 0;
-
-// Boxes on the screen by their bounds: a frame (GetDC to ReleaseDC of the
-// screen) whose bounds are there erases that box, any other draws one.
-struct Boxes {
-  bool inFrame = false;
-  RECT frame{};
-  RECT shown[4]{};
-  int count = 0;
-  int played = 0;  // times the screen went from no box to one
-} g_boxes;
-
+std::atomic<LRESULT> g_inShow{0};
 decltype(&GetDC) g_getDC = nullptr;
-decltype(&ReleaseDC) g_releaseDC = nullptr;
-decltype(&PatBlt) g_patBlt = nullptr;
+decltype(&Sleep) g_sleep = nullptr;
+LRESULT g_screenDCs = 0;
 
 HDC WINAPI CountingGetDC(HWND window) {
-  if (window == nullptr) {
-    g_boxes.inFrame = true;
-    g_boxes.frame = {LONG_MAX, LONG_MAX, LONG_MIN, LONG_MIN};
-  }
+  if (window == nullptr) ++g_screenDCs;
   return g_getDC(window);
 }
 
-BOOL WINAPI CountingPatBlt(HDC dc, int x, int y, int w, int h, DWORD rop) {
-  RECT& f = g_boxes.frame;
-  if (g_boxes.inFrame) f = {std::min<LONG>(f.left, x), std::min<LONG>(f.top, y),
-                            std::max<LONG>(f.right, x + w), std::max<LONG>(f.bottom, y + h)};
-  return g_patBlt(dc, x, y, w, h, rop);
+// Wine hands the library's drawing to the X server only when its request
+// buffer is full; a read of a screen pixel makes it hand everything over,
+// so that the screen shows at every pause between two steps what the
+// library has drawn by then.
+void WINAPI FlushingSleep(DWORD ms) {
+  const HDC screen = GetDC(nullptr);
+  GetPixel(screen, 0, 0);
+  ReleaseDC(nullptr, screen);
+  g_sleep(ms);
 }
 
-int WINAPI CountingReleaseDC(HWND window, HDC dc) {
-  if (window == nullptr && g_boxes.inFrame) {
-    g_boxes.inFrame = false;
-    int i = 0;
-    while (i < g_boxes.count && !EqualRect(&g_boxes.shown[i], &g_boxes.frame)) ++i;
-    if (i < g_boxes.count) {
-      g_boxes.shown[i] = g_boxes.shown[--g_boxes.count];
-    } else if (g_boxes.count < 4) {
-      if (g_boxes.count == 0) ++g_boxes.played;
-      g_boxes.shown[g_boxes.count++] = g_boxes.frame;
-    }
-  }
-  return g_releaseDC(window, dc);
-}
-
-bool WatchLibrary() {
-  const HMODULE library = GetModuleHandleA("VornalLib.dll");
-  if (library == nullptr) return false;
-  if (g_getDC != nullptr) return true;
-  g_getDC = reinterpret_cast<decltype(g_getDC)>(
-      ReplaceImport(library, "user32.dll", "GetDC", reinterpret_cast<void*>(CountingGetDC)));
-  g_releaseDC = reinterpret_cast<decltype(g_releaseDC)>(
-      ReplaceImport(library, "user32.dll", "ReleaseDC", reinterpret_cast<void*>(CountingReleaseDC)));
-  g_patBlt = reinterpret_cast<decltype(g_patBlt)>(
-      ReplaceImport(library, "gdi32.dll", "PatBlt", reinterpret_cast<void*>(CountingPatBlt)));
-  return g_getDC != nullptr && g_releaseDC != nullptr && g_patBlt != nullptr;
-}
-
-// Runs what, and answers with the boxes it played; -1 without the library.
+// Runs what; answers with the screen DCs the library took, or -1 when the
+// library is not here.
 template <typename What>
-LRESULT CountBoxes(What&& what) {
-  if (!WatchLibrary()) return -1;
-  g_boxes = Boxes{};
+LRESULT ScreenDCs(What&& what) {
+  const HMODULE library = GetModuleHandleA("VornalLib.dll");
+  if (library == nullptr) return -1;
+  if (g_getDC == nullptr) {
+    g_getDC = reinterpret_cast<decltype(g_getDC)>(ReplaceImport(
+        library, "user32.dll", "GetDC", reinterpret_cast<void*>(CountingGetDC)));
+    g_sleep = reinterpret_cast<decltype(g_sleep)>(ReplaceImport(
+        library, "kernel32.dll", "Sleep", reinterpret_cast<void*>(FlushingSleep)));
+  }
+  g_screenDCs = 0;
   what();
-  return g_boxes.played | (g_boxes.count != 0 ? kTraceLeft : 0);
+  return g_getDC != nullptr && g_sleep != nullptr ? g_screenDCs : -1;
 }
 
-HWND Create(WPARAM kind, int x, int y, int width, int height) {
-  static const char* const kClasses[] = {kTitledClass, "VornalDragTargetPopup", "tooltips_class32",
-                                         "Auto-Suggest Dropdown"};
-  const bool titled = kind == kTitled;
-  return CreateWindowA(kClasses[kind], "", titled ? WS_CHILD | WS_CAPTION : WS_POPUP | WS_BORDER,
-                       x, y, width, height, titled ? g_backdrop : nullptr, nullptr,
+HWND Create(WPARAM kind, int x, int y, int width, int height, DWORD style = 0) {
+  if (style == 0) style = kind == kTitled ? WS_CHILD | WS_CAPTION : WS_POPUP | WS_BORDER;
+  return CreateWindowA(kClasses[kind], "", style, x, y, width, height,
+                       (style & WS_CHILD) != 0 ? g_backdrop : nullptr, nullptr,
                        GetModuleHandleA(nullptr), nullptr);
 }
 
@@ -108,7 +74,7 @@ void Show(HWND window, WPARAM how) {
   }
 }
 
-void CloseMessageBox(HWND, UINT, UINT_PTR timer, DWORD) {
+void CALLBACK CloseMessageBox(HWND, UINT, UINT_PTR timer, DWORD) {
   KillTimer(nullptr, timer);
   PostMessageA(FindWindowA("#32770", "Vornal test box"), WM_COMMAND, IDOK, 0);
 }
@@ -136,50 +102,45 @@ DWORD WINAPI SecondThread(void*) {
 
 void StartAnimationTarget(HINSTANCE instance) {
   WNDCLASSA wc{};
-  wc.lpfnWndProc = DefWindowProcA;
   wc.hInstance = instance;
   wc.hbrBackground = GetSysColorBrush(COLOR_WINDOW);
-  for (const char* name : {kTitledClass, "VornalDragTargetPopup", "tooltips_class32",
-                           "Auto-Suggest Dropdown", "VornalDragTargetBackdrop"}) {
-    wc.lpszClassName = name;
-    RegisterClassA(&wc);
-  }
   wc.lpfnWndProc = SecondThreadProc;
   wc.lpszClassName = kSecondThreadClass;
   RegisterClassA(&wc);
-  g_backdrop = CreateWindowA("VornalDragTargetBackdrop", "", WS_POPUP | WS_VISIBLE, 0, 0, 640, 480,
-                             nullptr, nullptr, instance, nullptr);
+  wc.lpfnWndProc = DefWindowProcA;
+  for (const char* name : kClasses) {
+    wc.lpszClassName = name;
+    RegisterClassA(&wc);
+  }
+  g_backdrop = Create(kPopup, 0, 0, 640, 480, WS_POPUP | WS_VISIBLE);
   CloseHandle(CreateThread(nullptr, 0, SecondThread, nullptr, 0, nullptr));
-  // Ready only once the second thread's window can be found.
   for (int i = 0; i < 10000 && g_second.load() == nullptr; ++i) Sleep(1);
 }
 
 bool AnimationCommand(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
   switch (message) {
     case kShowTest:
-      result = CountBoxes([&] {
+      result = ScreenDCs([&] {
         const HWND w = Create(wParam & 0xF, kBoxLeft, kBoxTop, LOWORD(lParam), HIWORD(lParam));
         Show(w, wParam & 0xF0);
         DestroyWindow(w);
       });
       return true;
     case kBurst:
-      result = CountBoxes([&] {
+      result = ScreenDCs([&] {
         Sleep(300);
         HWND windows[8] = {};
         for (WPARAM i = 0; i < wParam && i < 8; ++i) {
           if (i > 0) Sleep(100);
           windows[i] = Create(kTitled, 20 + 70 * static_cast<int>(i), 20, 60, 60);
-          Show(windows[i], kByShowWindow);
+          Show(windows[i], 0);
         }
         for (HWND w : windows) DestroyWindow(w);
       });
       return true;
     case kPlayBox:
-      result = CountBoxes([] {
-        const HWND w = CreateWindowA(kTitledClass, "", WS_POPUP | WS_CAPTION, kBoxLeft, kBoxTop,
-                                     kBoxWidth, kBoxHeight, nullptr, nullptr,
-                                     GetModuleHandleA(nullptr), nullptr);
+      result = ScreenDCs([] {
+        const HWND w = Create(kTitled, kBoxLeft, kBoxTop, kBoxWidth, kBoxHeight, WS_POPUP | WS_CAPTION);
         WINDOWPOS pos{w, nullptr, 0, 0, 0, 0, SWP_SHOWWINDOW | SWP_NOMOVE | SWP_NOSIZE};
         SendMessageA(w, WM_WINDOWPOSCHANGING, 0, reinterpret_cast<LPARAM>(&pos));
         DestroyWindow(w);
@@ -190,20 +151,18 @@ bool AnimationCommand(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& resul
       g_inShow = 1;
       const DWORD start = timeGetTime();
       ShowWindow(w, SW_SHOWNA);
-      g_lastShowTime = timeGetTime() - start;
+      result = static_cast<LRESULT>(timeGetTime() - start);
       g_inShow = 0;
       DestroyWindow(w);
-      result = 0;
       return true;
     }
-    case kLastShowTime: result = static_cast<LRESULT>(g_lastShowTime); return true;
     case kMessageBox:
-      SetTimer(nullptr, 0, 50, CloseMessageBox);
-      result = MessageBoxA(nullptr, "shadow", "Vornal test box", MB_OK) == IDOK;
-      return true;
-    case kShadowClasses:
+      if (wParam != 0) {
+        SetTimer(nullptr, 0, 50, CloseMessageBox);
+        MessageBoxA(nullptr, "shadow", "Vornal test box", MB_OK);
+      }
       result = (HasShadow(nullptr, "#32770") ? 1 : 0) |
-               (HasShadow(GetModuleHandleA(nullptr), kTitledClass) ? 2 : 0);
+               (HasShadow(GetModuleHandleA(nullptr), kClasses[kTitled]) ? 2 : 0);
       return true;
     default: return false;
   }

@@ -1,7 +1,7 @@
 // The AnimateWindow path, run by the library's own code linked into this
 // program and installed as a hook of this thread. Wine implements
 // AnimateWindow only in part, so the library's entry-point slot holds a
-// recorder instead; what the library does around the call is real.
+// recorder; what the library does around the call is real.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -16,16 +16,11 @@ extern "C" LRESULT CALLBACK VornalHook(int nCode, WPARAM wParam, LPARAM lParam) 
 namespace vornal::hooklib {
 namespace {
 
-struct AnimateCall {
-  HWND window;
-  DWORD time;
-  DWORD flags;
-};
-std::vector<AnimateCall> g_calls;
+std::vector<std::pair<DWORD, DWORD>> g_calls;  // time and flags
 int g_parentPaints = 0;
 
-BOOL WINAPI RecordAnimateWindow(HWND window, DWORD time, DWORD flags) {
-  g_calls.push_back({window, time, flags});
+BOOL WINAPI RecordAnimateWindow(HWND, DWORD time, DWORD flags) {
+  g_calls.emplace_back(time, flags);
   return TRUE;
 }
 
@@ -34,80 +29,58 @@ LRESULT CALLBACK CountingProc(HWND window, UINT message, WPARAM wParam, LPARAM l
   return DefWindowProcA(window, message, wParam, lParam);
 }
 
-class AnimateWindowPath : public ::testing::Test {
- protected:
-  void SetUp() override {
-    ASSERT_TRUE(EnsureStarted());
-    g_library.animateWindow = RecordAnimateWindow;
-    g_library.settings = DefaultSettings();  // opening and closing on, sliding on
-    g_library.settings.spinValues[1] = 345;  // opening time
-    g_library.settings.spinValues[2] = 0;    // closing time (also of the box)
-    WNDCLASSA wc{};
-    wc.lpfnWndProc = CountingProc;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.lpszClassName = "VornalAnimateWindowTest";
-    RegisterClassA(&wc);
-    // Captionless: Wine takes seconds to hide a top-level window with one.
-    parent_ = CreateWindowA(wc.lpszClassName, "parent", WS_POPUP, 50, 60, 500, 400, nullptr,
-                            nullptr, wc.hInstance, nullptr);
-    ShowWindow(parent_, SW_SHOWNA);
-    child_ = CreateWindowA(wc.lpszClassName, "child", WS_CHILD | WS_CAPTION, 30, 40, 200, 150,
-                           parent_, nullptr, wc.hInstance, nullptr);
-    hook_ = SetWindowsHookExA(WH_CALLWNDPROCRET, VornalHook, nullptr, GetCurrentThreadId());
-    ASSERT_NE(hook_, nullptr);
-  }
-  void TearDown() override {
-    UnhookWindowsHookEx(hook_);
-    DestroyWindow(parent_);
-    g_calls.clear();
-  }
+TEST(AnimateWindowPath, GetsTheStylesFlagsAndClosingLeavesTheWindowHiddenAndRepaintsTheParent) {
+  ASSERT_TRUE(EnsureStarted());
+  g_library.animateWindow = RecordAnimateWindow;
+  Settings& s = g_library.settings;
+  s = DefaultSettings();
+  s.spinValues[1] = 345;  // opening time
+  s.spinValues[2] = 0;    // closing time, of the box too
+  WNDCLASSA wc{};
+  wc.lpfnWndProc = CountingProc;
+  wc.hInstance = GetModuleHandleA(nullptr);
+  wc.lpszClassName = "VornalAnimateWindowTest";
+  RegisterClassA(&wc);
+  // Captionless: Wine takes seconds to hide a captioned top-level window.
+  const HWND parent = CreateWindowA(wc.lpszClassName, "", WS_POPUP, 50, 60, 500, 400, nullptr,
+                                    nullptr, wc.hInstance, nullptr);
+  const HWND child = CreateWindowA(wc.lpszClassName, "", WS_CHILD | WS_CAPTION, 30, 40, 200, 150,
+                                   parent, nullptr, wc.hInstance, nullptr);
+  ShowWindow(parent, SW_SHOWNA);
+  const HHOOK hook = SetWindowsHookExA(WH_CALLWNDPROCRET, VornalHook, nullptr, GetCurrentThreadId());
+  ASSERT_NE(hook, nullptr);
 
-  HWND parent_ = nullptr;
-  HWND child_ = nullptr;
-  HHOOK hook_ = nullptr;
-};
-
-TEST_F(AnimateWindowPath, ReceivesTheStylesFlagsAndClosingHidesAndRepaintsTheParent) {
   const struct { std::uint8_t style; bool closing, slide; DWORD flags; } cases[] = {
-      {4, false, true, 0x00040008},  // top centre slides in
-      {4, false, false, 0x00000008}, // and rolls without the slide option
-      {7, false, true, 0x00000010},  // the centre never slides
-      {2, false, true, 0x00080000},  // nor does the blend
-      {10, true, true, 0x00050004},  // closing adds AW_HIDE
-      {7, true, true, 0x00010010},
-      {2, true, true, 0x00090000},
-      {1, true, true, 0},            // the animated box: no AnimateWindow, no repaint
-  };
+      {4, false, true, 0x00040008},   {4, false, false, 0x00000008},  // slides, or rolls
+      {7, false, true, 0x00000010},   {2, false, true, 0x00080000},   // never slide
+      {10, true, true, 0x00050004},   {7, true, true, 0x00010010},    // closing adds AW_HIDE
+      {2, true, true, 0x00090000},    {1, true, true, 0}};  // the box: no call, no repaint
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << "style " << int{c.style} << (c.closing ? " closing" : ""));
-    Settings& s = g_library.settings;
-    s.multiRadio[c.closing ? 1 : 0] = c.style;
-    s.checkFlags[c.closing ? 7 : 6] = c.slide;
-    s.checkFlags[c.closing ? 0 : 1] = false;  // only the step under test animates
-    s.checkFlags[c.closing ? 1 : 0] = true;
-    ShowWindow(child_, c.closing ? SW_SHOWNA : SW_HIDE);
-    UpdateWindow(parent_);
+    const std::size_t step = c.closing ? 1 : 0;  // only the step under test is on
+    s.multiRadio[step] = c.style;
+    s.checkFlags[6 + step] = c.slide;
+    s.checkFlags[1 - step] = false;
+    s.checkFlags[step] = true;
+    ShowWindow(child, c.closing ? SW_SHOWNA : SW_HIDE);
+    UpdateWindow(parent);
     g_calls.clear();
     g_parentPaints = 0;
 
-    ShowWindow(child_, c.closing ? SW_HIDE : SW_SHOWNA);
-    if (c.flags == 0) {
-      EXPECT_TRUE(g_calls.empty());
-    } else {
-      ASSERT_EQ(g_calls.size(), 1u);
-      EXPECT_EQ(g_calls[0].window, child_);
-      EXPECT_EQ(g_calls[0].time, c.closing ? 0u : 345u);
-      EXPECT_EQ(g_calls[0].flags, c.flags);
-    }
-    EXPECT_EQ(IsWindowVisible(child_) != FALSE, !c.closing);
+    ShowWindow(child, c.closing ? SW_HIDE : SW_SHOWNA);
+    const std::vector<std::pair<DWORD, DWORD>> expected{{c.closing ? 0 : 345, c.flags}};
+    EXPECT_EQ(g_calls, c.flags != 0 ? expected : decltype(g_calls){});
+    EXPECT_EQ(IsWindowVisible(child) != FALSE, !c.closing);
     RECT r{};
-    GetWindowRect(child_, &r);
+    GetWindowRect(child, &r);
     EXPECT_EQ(r.right - r.left, 200);
     EXPECT_EQ(r.bottom - r.top, 150);
     if (c.closing) {
-      EXPECT_EQ(g_parentPaints, c.flags != 0 ? 1 : 0) << "painted before ShowWindow returned";
+      EXPECT_EQ(g_parentPaints, c.flags != 0 ? 1 : 0) << "before ShowWindow returned";
     }
   }
+  UnhookWindowsHookEx(hook);
+  DestroyWindow(parent);
 }
 
 }  // namespace
