@@ -1,6 +1,6 @@
-// The animation side of vornal_drag_target.exe (animation_target_protocol.h).
-#include "animation_target.h"
-
+// The animation side of vornal_drag_target.exe (animation_target_protocol.h):
+// drag_target.cpp starts it and hands it the messages it does not know.
+#include <windows.h>
 #include <mmsystem.h>
 
 #include <atomic>
@@ -60,20 +60,6 @@ HWND Create(WPARAM kind, int x, int y, int width, int height, DWORD style = 0) {
                        GetModuleHandleA(nullptr), nullptr);
 }
 
-void Show(HWND window, WPARAM how) {
-  constexpr UINT kShow = SWP_SHOWWINDOW | SWP_NOZORDER | SWP_NOACTIVATE;
-  RECT r{};
-  GetWindowRect(window, &r);
-  MapWindowPoints(HWND_DESKTOP, GetParent(window), reinterpret_cast<POINT*>(&r), 2);
-  if (how == kMovingShow) {
-    SetWindowPos(window, nullptr, r.left + 5, r.top, 0, 0, kShow | SWP_NOSIZE);
-  } else if (how == kSizingShow) {
-    SetWindowPos(window, nullptr, 0, 0, r.right - r.left + 5, r.bottom - r.top, kShow | SWP_NOMOVE);
-  } else {
-    ShowWindow(window, SW_SHOWNA);
-  }
-}
-
 void CALLBACK CloseMessageBox(HWND, UINT, UINT_PTR timer, DWORD) {
   KillTimer(nullptr, timer);
   PostMessageA(FindWindowA("#32770", "Vornal test box"), WM_COMMAND, IDOK, 0);
@@ -121,8 +107,16 @@ bool AnimationCommand(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& resul
   switch (message) {
     case kShowTest:
       result = ScreenDCs([&] {
-        const HWND w = Create(wParam & 0xF, kBoxLeft, kBoxTop, LOWORD(lParam), HIWORD(lParam));
-        Show(w, wParam & 0xF0);
+        const int width = LOWORD(lParam), height = HIWORD(lParam);
+        const HWND w = Create(wParam & 0xF, kBoxLeft, kBoxTop, width, height);
+        constexpr UINT kShow = SWP_SHOWWINDOW | SWP_NOZORDER | SWP_NOACTIVATE;
+        if ((wParam & kMovingShow) != 0) {
+          SetWindowPos(w, nullptr, kBoxLeft + 5, kBoxTop, 0, 0, kShow | SWP_NOSIZE);
+        } else if ((wParam & kSizingShow) != 0) {
+          SetWindowPos(w, nullptr, 0, 0, width + 5, height, kShow | SWP_NOMOVE);
+        } else {
+          ShowWindow(w, SW_SHOWNA);
+        }
         DestroyWindow(w);
       });
       return true;
@@ -133,7 +127,7 @@ bool AnimationCommand(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& resul
         for (WPARAM i = 0; i < wParam && i < 8; ++i) {
           if (i > 0) Sleep(100);
           windows[i] = Create(kTitled, 20 + 70 * static_cast<int>(i), 20, 60, 60);
-          Show(windows[i], 0);
+          ShowWindow(windows[i], SW_SHOWNA);
         }
         for (HWND w : windows) DestroyWindow(w);
       });

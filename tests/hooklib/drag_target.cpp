@@ -4,8 +4,14 @@
 // it answers.
 #include <windows.h>
 
-#include "animation_target.h"
 #include "drag_target_protocol.h"
+
+namespace vornal::test {
+// animation_target.cpp: its window classes, backdrop and second thread, and
+// its commands.
+void StartAnimationTarget(HINSTANCE instance);
+bool AnimationCommand(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+}  // namespace vornal::test
 
 namespace {
 

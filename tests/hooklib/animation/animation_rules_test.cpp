@@ -1,4 +1,6 @@
-// Which shows and hides are animated, how, and how often.
+// Which shows and hides are animated, how, and how often. What only a real
+// window shows (pure shows, the limits at their bounds, the classes never
+// animated) is in hooked_animation_test.cpp.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -11,9 +13,8 @@ namespace vornal::hooklib {
 namespace {
 
 // Numbers as the system documents them, not the library's constants.
-constexpr std::uint32_t kSlide = 0x40000, kPure = 0x0003, kShow = 0x0040, kHide = 0x0080;
-constexpr std::uint32_t kCaption = 0x00C00000, kBorder = 0x00800000, kVisible = 0x10000000,
-                        kPopup = 0x80000000;
+constexpr std::uint32_t kSlide = 0x40000;
+constexpr std::uint32_t kCaption = 0x00C00000, kBorder = 0x00800000, kPopup = 0x80000000;
 
 AnimationOptions Defaults() { return AnimationOptionsFrom(DefaultSettings()); }
 
@@ -46,38 +47,6 @@ TEST(RepeatRestriction, HoldsForItsWindowAcrossTheClocksWrap) {
   for (const auto& c : cases) {
     EXPECT_EQ(RepeatAllows(c.on, 250, c.last, c.now), c.allowed) << c.last << " -> " << c.now;
   }
-}
-
-TEST(ShowRule, OnlyPureShowsAndHidesOfTitledWindowsAnimate) {
-  AnimationOptions noOpening = Defaults(), untitled = Defaults();
-  noOpening.opening = false;
-  untitled.titled = false;
-  const struct { std::uint32_t flags, style; AnimationOptions options; bool opening, closing, animate; }
-      cases[] = {
-          {kShow | kPure, kCaption, Defaults(), true, false, true},
-          {kHide | kPure, kCaption | kVisible, Defaults(), false, true, true},
-          {kShow | kPure, kCaption | kVisible, Defaults(), false, false, false},
-          {kHide | kPure, kCaption, Defaults(), false, false, false},
-          {kShow | 0x0002, kCaption, Defaults(), true, false, false},  // also sized
-          {kShow | 0x0001, kCaption, Defaults(), true, false, false},  // also moved
-          {kShow | kPure, kBorder | kPopup, Defaults(), true, false, false},
-          {kShow | kPure, kCaption, untitled, true, false, false},
-          {kShow | kPure, kCaption, noOpening, false, false, false},
-          {kHide | kPure, kCaption | kVisible, noOpening, false, true, true},
-      };
-  for (const auto& c : cases) {
-    const PositionChange change = ClassifyPositionChange(c.flags, c.style, c.options);
-    EXPECT_EQ(change.opening, c.opening) << std::hex << c.flags << " " << c.style;
-    EXPECT_EQ(change.closing, c.closing) << std::hex << c.flags << " " << c.style;
-    EXPECT_EQ(change.animate, c.animate) << std::hex << c.flags << " " << c.style;
-    // The first test lets through everything the second can act on.
-    if (c.opening || c.closing) {
-      EXPECT_TRUE(MayShowOrHide(c.flags, c.options.opening, c.options.closing));
-    }
-  }
-  EXPECT_FALSE(MayShowOrHide(kPure | 0x0004, true, true)) << "neither shown nor hidden";
-  EXPECT_FALSE(MayShowOrHide(kShow | kPure, false, true));
-  EXPECT_FALSE(MayShowOrHide(kHide | kPure, true, false));
 }
 
 TEST(ShowRule, TitledSizesWrapAt65536AndPopupSizesDoNot) {
