@@ -1,14 +1,21 @@
 // Times VornalHook per call on the paths every hooked thread takes for
 // almost every message, and prints the library's file size. The library is
 // loaded from this program's folder and called directly; it reads whatever
-// settings the current user has and changes none of them.
+// settings the current user has and changes none of them. The show and
+// hide handlers and the animated box follow (animation_bench.cpp).
 #include <windows.h>
 
 #include <cstdio>
 #include <string>
 
+#include "animation_bench.h"
+#include "bench_timing.h"
+#include "import_slot.h"
+
 namespace {
 
+using vornal::bench::NanosecondsPerCall;
+using vornal::bench::Seconds;
 using HookProc = LRESULT(CALLBACK*)(int, WPARAM, LPARAM);
 
 std::string BesideThisProgram(const char* fileName) {
@@ -19,64 +26,14 @@ std::string BesideThisProgram(const char* fileName) {
   return folder + fileName;
 }
 
-double Seconds(const LARGE_INTEGER& from, const LARGE_INTEGER& to) {
-  LARGE_INTEGER frequency;
-  QueryPerformanceFrequency(&frequency);
-  return static_cast<double>(to.QuadPart - from.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-// Nanoseconds per call of call(), best of a few rounds.
-template <typename Call>
-double NanosecondsPerCall(int calls, Call&& call) {
-  double best = 1e300;
-  for (int round = 0; round < 5; ++round) {
-    LARGE_INTEGER start;
-    LARGE_INTEGER end;
-    QueryPerformanceCounter(&start);
-    for (int i = 0; i < calls; ++i) call();
-    QueryPerformanceCounter(&end);
-    const double ns = Seconds(start, end) * 1e9 / calls;
-    if (ns < best) best = ns;
-  }
-  return best;
-}
-
 HWND MakeWindow(DWORD exStyle, int width, int height) {
   return CreateWindowExA(exStyle, "STATIC", "bench", WS_POPUP, 0, 0, width, height, nullptr,
                          nullptr, GetModuleHandleA(nullptr), nullptr);
 }
 
-// Points the library's import of user32's CallNextHookEx at a stub, so that
-// the library's own share of a call can be timed apart from the system's
-// (under Wine, CallNextHookEx is a round trip to the Wine server).
+// Under Wine, CallNextHookEx is a round trip to the Wine server; pointing
+// the library's import of it here times the library's own share apart.
 LRESULT WINAPI NextHookStub(HHOOK, int, WPARAM, LPARAM) { return 0; }
-
-bool ReplaceCallNextHookEx(HMODULE module) {
-  auto* base = reinterpret_cast<BYTE*>(module);
-  const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(base);
-  const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(base + dos->e_lfanew);
-  const IMAGE_DATA_DIRECTORY& dir = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
-  if (dir.VirtualAddress == 0) return false;
-  for (auto* imp = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR*>(base + dir.VirtualAddress);
-       imp->Name != 0; ++imp) {
-    if (lstrcmpiA(reinterpret_cast<const char*>(base + imp->Name), "user32.dll") != 0) continue;
-    auto* names = reinterpret_cast<IMAGE_THUNK_DATA*>(base + imp->OriginalFirstThunk);
-    auto* slots = reinterpret_cast<IMAGE_THUNK_DATA*>(base + imp->FirstThunk);
-    for (; names->u1.AddressOfData != 0; ++names, ++slots) {
-      if (IMAGE_SNAP_BY_ORDINAL(names->u1.Ordinal)) continue;
-      const auto* byName = reinterpret_cast<const IMAGE_IMPORT_BY_NAME*>(base + names->u1.AddressOfData);
-      if (lstrcmpA(reinterpret_cast<const char*>(byName->Name), "CallNextHookEx") != 0) continue;
-      DWORD old = 0;
-      if (!VirtualProtect(&slots->u1.Function, sizeof slots->u1.Function, PAGE_READWRITE, &old)) {
-        return false;
-      }
-      slots->u1.Function = reinterpret_cast<ULONG_PTR>(&NextHookStub);
-      VirtualProtect(&slots->u1.Function, sizeof slots->u1.Function, old, &old);
-      return true;
-    }
-  }
-  return false;
-}
 
 // Whether the stored settings switch transparent dragging on; only then does
 // WM_MOVING get past the first test of a window's extended style.
@@ -157,7 +114,8 @@ int main() {
   std::printf("CallNextHookEx alone, outside a hook chain: %10.1f ns per call\n",
               NanosecondsPerCall(20000, [] { CallNextHookEx(nullptr, HC_ACTION, 0, 0); }));
   timeAll("VornalHook as loaded:", 20000);
-  if (ReplaceCallNextHookEx(module)) {
+  if (vornal::test::ReplaceImport(module, "user32.dll", "CallNextHookEx",
+                                  reinterpret_cast<void*>(&NextHookStub)) != nullptr) {
     timeAll("VornalHook with CallNextHookEx replaced by an empty stub (the library's own share):",
             2000000);
   } else {
@@ -172,5 +130,7 @@ int main() {
   }
   DestroyWindow(large);
   DestroyWindow(ownLayered);
+
+  vornal::bench::RunAnimationBench();
   return 0;
 }

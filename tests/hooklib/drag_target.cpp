@@ -1,9 +1,17 @@
 // vornal_drag_target.exe: a small GUI program in which the global hook
 // test looks for the library's effect from outside. See
-// drag_target_protocol.h for the messages it answers.
+// drag_target_protocol.h and animation_target_protocol.h for the messages
+// it answers.
 #include <windows.h>
 
 #include "drag_target_protocol.h"
+
+namespace vornal::test {
+// animation_target.cpp: its window classes, backdrop and second thread, and
+// its commands.
+void StartAnimationTarget(HINSTANCE instance);
+bool AnimationCommand(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+}  // namespace vornal::test
 
 namespace {
 
@@ -54,8 +62,11 @@ LRESULT CALLBACK ControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
     case WM_DESTROY:
       PostQuitMessage(0);
       return 0;
-    default:
+    default: {
+      LRESULT result = 0;
+      if (AnimationCommand(message, wParam, lParam, result)) return result;
       return DefWindowProcA(window, message, wParam, lParam);
+    }
   }
 }
 
@@ -71,6 +82,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   dragged.hInstance = instance;
   dragged.lpszClassName = kDraggedClass;
   if (RegisterClassA(&control) == 0 || RegisterClassA(&dragged) == 0) return 1;
+  StartAnimationTarget(instance);
   // A top-level window, so that broadcasts reach it as they reach any
   // program's windows; it is never shown.
   if (CreateWindowExA(0, kDragTargetClass, "Vornal drag target", WS_OVERLAPPED, 0, 0, 100, 100,

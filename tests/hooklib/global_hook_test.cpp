@@ -6,62 +6,12 @@
 
 #include <windows.h>
 
-#include <string>
-
 #include "drag_target_process.h"
-#include "program_folder.h"
+#include "installed_hook.h"
 #include "vornal_settings_key.h"
 
 namespace vornal::test {
 namespace {
-
-// What the control program does to switch the effects on and off.
-class InstalledHook {
- public:
-  InstalledHook() {
-    const std::string path = BesideThisProgram("VornalLib.dll");
-    module_ = LoadLibraryA(path.c_str());
-    if (module_ == nullptr) {
-      ADD_FAILURE() << "cannot load " << path;
-      return;
-    }
-    const auto hook = reinterpret_cast<HOOKPROC>(
-        reinterpret_cast<void (*)()>(GetProcAddress(module_, "VornalHook")));
-    const auto setup = reinterpret_cast<void(CALLBACK*)(HHOOK)>(
-        reinterpret_cast<void (*)()>(GetProcAddress(module_, "VornalSetup")));
-    if (hook == nullptr || setup == nullptr) {
-      ADD_FAILURE() << "exports missing";
-      return;
-    }
-    handle_ = SetWindowsHookExA(WH_CALLWNDPROCRET, hook, module_, 0);
-    if (handle_ == nullptr) {
-      ADD_FAILURE() << "SetWindowsHookExA failed: " << GetLastError();
-      return;
-    }
-    setup(handle_);
-  }
-
-  ~InstalledHook() {
-    Remove();
-    if (module_ != nullptr) FreeLibrary(module_);
-  }
-
-  InstalledHook(const InstalledHook&) = delete;
-  InstalledHook& operator=(const InstalledHook&) = delete;
-
-  bool Installed() const { return handle_ != nullptr; }
-
-  bool Remove() {
-    if (handle_ == nullptr) return true;
-    const bool removed = UnhookWindowsHookEx(handle_) != 0;
-    handle_ = nullptr;
-    return removed;
-  }
-
- private:
-  HMODULE module_ = nullptr;
-  HHOOK handle_ = nullptr;
-};
 
 const LRESULT kOpaque = EncodeDragState(false, -1);
 

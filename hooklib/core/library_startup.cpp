@@ -1,12 +1,12 @@
-#include "library_startup.h"
+#include "core/library_startup.h"
 
 #include <windows.h>
 #include <mmsystem.h>
 
-#include "fpu_control.h"
-#include "library_settings.h"
-#include "library_state.h"
-#include "version_flags.h"
+#include "core/fpu_control.h"
+#include "core/library_settings.h"
+#include "core/library_state.h"
+#include "core/version_flags.h"
 
 namespace vornal::hooklib {
 namespace {

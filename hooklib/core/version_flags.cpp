@@ -1,4 +1,4 @@
-#include "version_flags.h"
+#include "core/version_flags.h"
 
 namespace vornal::hooklib {
 

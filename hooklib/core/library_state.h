@@ -35,13 +35,16 @@ struct LibraryState {
   bool beforeXP = true;
 
   // Handlers on several GUI threads of one process read and write these.
+  // busy is held by start-up and by the show and hide handlers (BusyScope);
+  // lastAnimationTime is the timeGetTime of the last open or close that
+  // passed the size limits (the repeat restriction).
   std::atomic<bool> busy{false};
   std::atomic<bool> processEnabled{true};
   std::atomic<HWND> dragWindow{nullptr};
+  std::atomic<DWORD> lastAnimationTime{0};
 
   HWND taskbarWindow = nullptr;
   HWND desktopIconView = nullptr;
-  DWORD lastAnimationTime = 0;
 
   // The library's part of the record (check flags 1-14, spin values 1-13,
   // radio flags 1-2, multi-radio values 1-2, the wallpaper paths); the

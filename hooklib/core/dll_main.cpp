@@ -9,7 +9,7 @@
 // everything, so touching shared state then could only do harm.
 #include <windows.h>
 
-#include "library_state.h"
+#include "core/library_state.h"
 
 extern "C" BOOL WINAPI DllMain(HINSTANCE module, DWORD reason, LPVOID reserved) noexcept {
   (void)reserved;

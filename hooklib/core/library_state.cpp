@@ -1,4 +1,4 @@
-#include "library_state.h"
+#include "core/library_state.h"
 
 namespace vornal::hooklib {
 

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <utility>
 
-#include "message_routes.h"
+#include "core/message_routes.h"
 
 namespace vornal::hooklib {
 namespace {

@@ -1,4 +1,4 @@
-#include "drag_rule.h"
+#include "shadows_and_drag/drag_rule.h"
 
 #include <cstring>
 
@@ -24,13 +24,6 @@ bool MayStartDrag(const DragOptions& options, std::uint32_t exStyle,
 bool ClassMayDrag(const DragOptions& options, const char* className) noexcept {
   if (!options.dialogsOnly) return true;
   return className != nullptr && std::strcmp(className, kDialogClassName) == 0;
-}
-
-std::uint16_t SideLength(std::int32_t from, std::int32_t to) noexcept {
-  // In 64 bits: the difference of two extreme coordinates overflows 32.
-  std::int64_t d = static_cast<std::int64_t>(to) - from;
-  if (d < 0) d = -d;
-  return static_cast<std::uint16_t>(static_cast<std::uint64_t>(d) & 0xFFFFu);
 }
 
 bool SizeMayDrag(const DragOptions& options, const WindowBox& box) noexcept {

@@ -1,4 +1,4 @@
-#include "exclusion_list.h"
+#include "core/exclusion_list.h"
 
 #include <algorithm>
 #include <cstring>

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <limits>
 
-#include "drag_rule.h"
+#include "shadows_and_drag/drag_rule.h"
 
 namespace vornal::hooklib {
 namespace {

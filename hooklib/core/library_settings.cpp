@@ -1,11 +1,11 @@
-#include "library_settings.h"
+#include "core/library_settings.h"
 
 #include <windows.h>
 
-#include "executable_name.h"
-#include "exclusion_list.h"
-#include "fpu_control.h"
-#include "library_state.h"
+#include "core/executable_name.h"
+#include "core/exclusion_list.h"
+#include "core/fpu_control.h"
+#include "core/library_state.h"
 #include "registry_layout.h"
 #include "settings_reader.h"
 

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 
+#include "core/window_box.h"
 #include "settings_record.h"
 
 namespace vornal::hooklib {
@@ -39,13 +40,6 @@ bool ClassMayDrag(const DragOptions& options, const char* className) noexcept;
 // Third stage: the window rectangle. Width and height are the absolute
 // differences of the sides taken modulo 65536, as unsigned 16-bit values;
 // both bounds are included.
-struct WindowBox {
-  std::int32_t left;
-  std::int32_t top;
-  std::int32_t right;
-  std::int32_t bottom;
-};
-std::uint16_t SideLength(std::int32_t from, std::int32_t to) noexcept;
 bool SizeMayDrag(const DragOptions& options, const WindowBox& box) noexcept;
 
 // At the end of a move: only the window this library made transparent is

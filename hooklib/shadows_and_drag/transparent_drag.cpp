@@ -1,20 +1,14 @@
-#include "transparent_drag.h"
+#include "shadows_and_drag/transparent_drag.h"
 
-#include "drag_rule.h"
-#include "library_state.h"
+#include "core/library_state.h"
+#include "core/window_facts.h"
+#include "shadows_and_drag/drag_rule.h"
 
 namespace vornal::hooklib {
 namespace {
 
-// GetClassName with this count reads at most 254 characters.
-constexpr int kClassNameChars = 255;
-
-// GetWindowLongPtr returns 0 both for a failure and for an empty style; only
-// the thread's last error tells them apart.
 bool ReadExStyle(HWND window, LONG_PTR& exStyle) noexcept {
-  SetLastError(ERROR_SUCCESS);
-  exStyle = GetWindowLongPtrA(window, GWL_EXSTYLE);
-  return exStyle != 0 || GetLastError() == ERROR_SUCCESS;
+  return ReadWindowLong(window, GWL_EXSTYLE, exStyle);
 }
 
 // Writes the extended style with WS_EX_LAYERED set or cleared and tells
@@ -47,8 +41,8 @@ void OnMoving(HWND window) noexcept {
   if (!MayStartDrag(options, static_cast<std::uint32_t>(exStyle), heldLive)) return;
 
   if (options.dialogsOnly) {
-    char className[kClassNameChars];
-    if (GetClassNameA(window, className, kClassNameChars) == 0) return;
+    ClassName className;
+    if (!ReadClassName(window, className)) return;
     if (!ClassMayDrag(options, className)) return;
   }
 

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "executable_name.h"
+#include "core/executable_name.h"
 
 namespace vornal::hooklib {
 namespace {

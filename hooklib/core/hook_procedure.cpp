@@ -2,11 +2,12 @@
 // thread runs after each sent message, and the setter of the hook handle.
 #include <windows.h>
 
-#include "library_settings.h"
-#include "library_startup.h"
-#include "library_state.h"
-#include "message_routes.h"
-#include "transparent_drag.h"
+#include "animation/animation_handlers.h"
+#include "core/library_settings.h"
+#include "core/library_startup.h"
+#include "core/library_state.h"
+#include "core/message_routes.h"
+#include "shadows_and_drag/transparent_drag.h"
 
 using vornal::hooklib::g_library;
 
@@ -20,6 +21,8 @@ void Dispatch(const CWPRETSTRUCT& record) noexcept {
   if (record.message == g_library.msgSettingsUpdated) OnSettingsUpdated();
   if (!g_library.processEnabled.load(std::memory_order_relaxed)) return;
   switch (RouteOf(record.message)) {
+    case Route::ShowWindow: OnShowWindow(record.hwnd, record.wParam, record.lParam); break;
+    case Route::WindowPosChanging: OnWindowPosChanging(record.hwnd, record.lParam); break;
     case Route::Moving: OnMoving(record.hwnd); break;
     case Route::ExitSizeMove: OnExitSizeMove(record.hwnd); break;
     default: break;

@@ -1,4 +1,4 @@
-#include "executable_name.h"
+#include "core/executable_name.h"
 
 namespace vornal::hooklib {
 

@@ -1,0 +1,31 @@
+// The rectangles that one outline of the animated box is inverted in.
+// Inverting is its own inverse, so the same rectangles drawn again erase
+// the outline; for that every outline pixel must lie in exactly one of
+// them.
+#pragma once
+
+#include <cstdint>
+
+#include "animation/box_geometry.h"
+
+namespace vornal::hooklib {
+
+struct Bar {
+  std::int32_t left;
+  std::int32_t top;
+  std::int32_t width;
+  std::int32_t height;
+};
+
+struct BoxFrame {
+  int count = 0;
+  Bar bars[4] = {};
+};
+
+// Four bars of the given thickness that tile the outline without overlap
+// (each corner square belongs to one bar), or the whole box as one solid
+// rectangle when the box is not more than twice the thickness in width or
+// height.
+BoxFrame BoxFrameBars(const ScreenBox& box, std::uint16_t thickness) noexcept;
+
+}  // namespace vornal::hooklib

@@ -1,0 +1,66 @@
+#include "animation/show_rule.h"
+
+#include <cstring>
+
+namespace vornal::hooklib {
+
+bool HasFullCaption(std::uint32_t style) noexcept { return (style & ws::kCaption) == ws::kCaption; }
+
+bool MayShowOrHide(std::uint32_t swpFlags, bool openingOn, bool closingOn) noexcept {
+  return ((swpFlags & swp::kShowWindow) != 0 && openingOn) ||
+         ((swpFlags & swp::kHideWindow) != 0 && closingOn);
+}
+
+PositionChange ClassifyPositionChange(std::uint32_t swpFlags, std::uint32_t style,
+                                      const AnimationOptions& options) noexcept {
+  const bool visible = (style & ws::kVisible) != 0;
+  PositionChange change;
+  change.opening = (swpFlags & swp::kShowWindow) != 0 && options.opening && !visible;
+  change.closing = (swpFlags & swp::kHideWindow) != 0 && options.closing && visible;
+  constexpr std::uint32_t kPure = swp::kNoMove | swp::kNoSize;
+  change.animate = (change.opening || change.closing) && (swpFlags & kPure) == kPure &&
+                   options.titled && HasFullCaption(style);
+  return change;
+}
+
+namespace {
+
+template <typename Length>
+bool Fits(const SizeLimits& limits, Length width, Length height) noexcept {
+  return width >= limits.minWidth && width <= limits.maxWidth && height >= limits.minHeight &&
+         height <= limits.maxHeight;
+}
+
+}  // namespace
+
+bool TitledSizeFits(const SizeLimits& limits, const WindowBox& box) noexcept {
+  return Fits(limits, SideLength(box.left, box.right), SideLength(box.top, box.bottom));
+}
+
+bool PopupSizeFits(const SizeLimits& limits, const WindowBox& box) noexcept {
+  return Fits(limits, FullSideLength(box.left, box.right), FullSideLength(box.top, box.bottom));
+}
+
+bool ShowStatusMayAnimate(std::intptr_t status, const AnimationOptions& options) noexcept {
+  if (status >= 1 && status <= 4) return false;
+  return options.popups && (options.opening || options.closing);
+}
+
+bool IsCaptionlessPopup(std::uint32_t style) noexcept {
+  return (style & ws::kPopup) != 0 && !HasFullCaption(style);
+}
+
+bool PopupClassMayAnimate(const char* upperClass, bool oldSystem) noexcept {
+  for (const char* never : {"TOOLTIPS_CLASS32", "DV2CONTROLHOST", "AUTO-SUGGEST DROPDOWN"}) {
+    if (std::strcmp(upperClass, never) == 0) return false;
+  }
+  return oldSystem || std::strcmp(upperClass, "#32768") != 0;
+}
+
+void UpperCaseClassName(char* name) noexcept {
+  for (; *name != '\0'; ++name) {
+    if (*name >= 'a' && *name <= 'z') *name = static_cast<char>(*name - 'a' + 'A');
+  }
+}
+
+}  // namespace vornal::hooklib

@@ -1,0 +1,42 @@
+// WM_SHOWWINDOW: the open and close animation of popups without a full
+// caption (menus on old systems, drop-down lists and the like). They
+// always get the animated box, whatever the style indexes say.
+#include "animation/animated_box.h"
+#include "animation/animation_handlers.h"
+#include "animation/repeat_restriction.h"
+#include "animation/show_rule.h"
+#include "core/busy_flag.h"
+#include "core/library_state.h"
+#include "core/window_facts.h"
+
+namespace vornal::hooklib {
+
+void OnShowWindow(HWND window, WPARAM shown, LPARAM status) noexcept {
+  const AnimationOptions options = AnimationOptionsFrom(g_library.settings);
+  // Ends here, before any call, unless popups are animated at all.
+  if (!ShowStatusMayAnimate(status, options)) return;
+
+  const BusyScope busy;
+  if (!busy.Held()) return;
+  LONG_PTR style = 0;
+  if (!ReadWindowLong(window, GWL_STYLE, style)) return;
+  if (!IsCaptionlessPopup(static_cast<std::uint32_t>(style))) return;
+  ClassName className;
+  if (!ReadClassName(window, className)) return;
+  UpperCaseClassName(className);
+  if (!PopupClassMayAnimate(className, g_library.oldSystem)) return;
+
+  RECT rect;
+  if (!GetWindowRect(window, &rect)) return;
+  if (!PopupSizeFits(options.limits, {rect.left, rect.top, rect.right, rect.bottom})) return;
+  if (AnimationAllowedNow()) {
+    const bool opening = shown == 1;
+    if (opening ? options.opening : options.closing) {
+      AnimateBox(rect.left, rect.top, SideLength(rect.left, rect.right),
+                 SideLength(rect.top, rect.bottom), !opening);
+    }
+  }
+  NoteAnimationTime();
+}
+
+}  // namespace vornal::hooklib

@@ -1,0 +1,100 @@
+// WM_WINDOWPOSCHANGING: the open and close animation of titled windows,
+// and the shadow step for the windows being opened.
+#include "animation/animate_window_flags.h"
+#include "animation/animated_box.h"
+#include "animation/animation_handlers.h"
+#include "animation/repeat_restriction.h"
+#include "animation/show_rule.h"
+#include "core/busy_flag.h"
+#include "core/library_state.h"
+#include "core/window_facts.h"
+#include "shadows_and_drag/window_shadow.h"
+
+namespace vornal::hooklib {
+namespace {
+
+// SetWindowPos flags of the steps after AnimateWindow.
+constexpr UINT kResize = SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS |
+                         SWP_NOOWNERZORDER | SWP_NOSENDCHANGING;  // 0x0716
+constexpr UINT kQuiet = SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE |
+                        SWP_NOCOPYBITS | SWP_NOOWNERZORDER | SWP_NOSENDCHANGING;
+constexpr UINT kMarkVisible = kQuiet | SWP_NOREDRAW | SWP_SHOWWINDOW;  // 0x075F
+constexpr UINT kMarkHidden = kQuiet | SWP_HIDEWINDOW;                   // 0x0797
+constexpr UINT kRepaint = RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW;  // 0x0181
+
+// The window's own size, not its 16-bit remainder: these calls must leave
+// the size as it is.
+int Width(const RECT& r) noexcept { return r.right - r.left; }
+int Height(const RECT& r) noexcept { return r.bottom - r.top; }
+
+void OpenWithAnimateWindow(HWND window, const AnimationOptions& options, const RECT& rect,
+                           AnimateWindowProc animate) noexcept {
+  animate(window, options.openDuration, AnimateWindowFlags(options.openStyle, false, options));
+  // A size change by one pixel and back makes the window lay out and draw
+  // its contents, which some systems leave out after the animation.
+  if (Height(rect) != 0) {
+    SetWindowPos(window, nullptr, 0, 0, Width(rect), Height(rect) - 1, kResize);
+    SetWindowPos(window, nullptr, 0, 0, Width(rect), Height(rect), kResize);
+  }
+  RedrawWindow(window, nullptr, nullptr, kRepaint);
+}
+
+void CloseWithAnimateWindow(HWND window, const AnimationOptions& options, const RECT& rect,
+                            AnimateWindowProc animate) noexcept {
+  animate(window, options.closeDuration,
+          AnimateWindowFlags(options.closeStyle, true, options) | aw::kHide);
+  // AnimateWindow has hidden the window behind the system's back; marking
+  // it visible without drawing and hiding it again brings the system's own
+  // bookkeeping (and what it uncovers) up to date.
+  SetWindowPos(window, nullptr, 0, 0, 0, 0, kMarkVisible);
+  SetWindowPos(window, nullptr, 0, 0, 0, 0, kMarkHidden);
+  // The place the window left, in the parent's (or owner's) own client
+  // coordinates; without a parent, the desktop's, which are the screen's.
+  const HWND parent = GetParent(window);
+  RECT area = rect;
+  MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&area), 2);
+  RedrawWindow(parent, &area, nullptr, kRepaint);
+}
+
+void AnimationStep(HWND window, bool closing, const AnimationOptions& options) noexcept {
+  RECT rect;
+  if (!GetWindowRect(window, &rect)) return;
+  const WindowBox box{rect.left, rect.top, rect.right, rect.bottom};
+  if (!TitledSizeFits(options.limits, box)) return;
+  if (AnimationAllowedNow()) {
+    const std::uint8_t style = closing ? options.closeStyle : options.openStyle;
+    const AnimateWindowProc animate = g_library.animateWindow;
+    if (style == kBoxStyle || animate == nullptr) {
+      AnimateBox(rect.left, rect.top, SideLength(rect.left, rect.right),
+                 SideLength(rect.top, rect.bottom), closing);
+    } else if (closing) {
+      CloseWithAnimateWindow(window, options, rect, animate);
+    } else {
+      OpenWithAnimateWindow(window, options, rect, animate);
+    }
+  }
+  NoteAnimationTime();
+}
+
+}  // namespace
+
+void OnWindowPosChanging(HWND window, LPARAM windowPos) noexcept {
+  const auto* pos = reinterpret_cast<const WINDOWPOS*>(windowPos);
+  if (pos == nullptr) return;
+  const UINT flags = pos->flags;
+  const Settings& settings = g_library.settings;
+  // Almost every WM_WINDOWPOSCHANGING ends here, before any call.
+  if (!MayShowOrHide(flags, settings.CheckFlag(1), settings.CheckFlag(2))) return;
+
+  const BusyScope busy;
+  if (!busy.Held()) return;
+  LONG_PTR style = 0;
+  if (!ReadWindowLong(window, GWL_STYLE, style)) return;
+  const auto windowStyle = static_cast<std::uint32_t>(style);
+  const AnimationOptions options = AnimationOptionsFrom(settings);
+  const PositionChange change = ClassifyPositionChange(flags, windowStyle, options);
+  if (change.animate) AnimationStep(window, change.closing, options);
+  AddShadowStyle(window, windowStyle, change.opening);
+}
+
+}  // namespace vornal::hooklib

@@ -1,0 +1,23 @@
+#include "core/window_facts.h"
+
+namespace vornal::hooklib {
+
+// GetWindowLongPtr and GetClassLongPtr return 0 both for a failure and for
+// an empty value; only the thread's last error tells them apart.
+bool ReadWindowLong(HWND window, int index, LONG_PTR& value) noexcept {
+  SetLastError(ERROR_SUCCESS);
+  value = GetWindowLongPtrA(window, index);
+  return value != 0 || GetLastError() == ERROR_SUCCESS;
+}
+
+bool ReadClassStyle(HWND window, ULONG_PTR& style) noexcept {
+  SetLastError(ERROR_SUCCESS);
+  style = GetClassLongPtrA(window, GCL_STYLE);
+  return style != 0 || GetLastError() == ERROR_SUCCESS;
+}
+
+bool ReadClassName(HWND window, ClassName& name) noexcept {
+  return GetClassNameA(window, name, kClassNameChars) != 0;
+}
+
+}  // namespace vornal::hooklib

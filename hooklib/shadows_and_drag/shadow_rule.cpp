@@ -1,0 +1,23 @@
+#include "shadows_and_drag/shadow_rule.h"
+
+#include <cstring>
+
+namespace vornal::hooklib {
+
+ShadowOptions ShadowOptionsFrom(const Settings& settings) noexcept {
+  return {settings.CheckFlag(5), settings.RadioFlag(1)};
+}
+
+bool ShadowDue(const ShadowOptions& options, bool opening, std::uint32_t style) noexcept {
+  constexpr std::uint32_t kCaption = 0x00C00000;  // WS_CAPTION
+  return options.enabled && opening && (style & kCaption) == kCaption;
+}
+
+bool ClassTakesShadow(const ShadowOptions& options, std::uint32_t classStyle,
+                      const char* className) noexcept {
+  if ((classStyle & kDropShadowClassStyle) != 0) return false;
+  if (!options.dialogsOnly) return true;
+  return className != nullptr && std::strcmp(className, "#32770") == 0;
+}
+
+}  // namespace vornal::hooklib
