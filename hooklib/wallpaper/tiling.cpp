@@ -5,9 +5,9 @@
 namespace vornal::hooklib {
 namespace {
 
-std::uint16_t Repeated(std::uint16_t side) noexcept {
-  if (side == 0 || side >= kMinTileSide) return side;
-  return static_cast<std::uint16_t>((kMinTileSide + side - 1) / side * side);
+std::uint16_t Repeated(std::uint16_t side, std::uint16_t least) noexcept {
+  if (side == 0 || side >= least) return side;
+  return static_cast<std::uint16_t>((least + side - 1) / side * side);
 }
 
 }  // namespace
@@ -18,7 +18,7 @@ std::uint16_t ClientSide(std::int32_t from, std::int32_t to) noexcept {
 }
 
 TileSize RepeatedTileSize(std::uint16_t width, std::uint16_t height) noexcept {
-  return {Repeated(width), Repeated(height)};
+  return {Repeated(width, kMinTileWidth), Repeated(height, kMinTileHeight)};
 }
 
 }  // namespace vornal::hooklib

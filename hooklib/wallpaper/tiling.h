@@ -26,15 +26,18 @@ struct DrawnBox {
 // sides, held to the 65535 pixels that the 16-bit tile positions reach.
 std::uint16_t ClientSide(std::int32_t from, std::int32_t to) noexcept;
 
-// Pictures smaller than this on a side are repeated into a picture at
-// least this large when they are loaded: the tiles land on the same pixels,
-// and a small picture (a single pixel, say) takes a few BitBlts per erase
-// instead of one per pixel.
-inline constexpr std::uint16_t kMinTileSide = 128;
+// Pictures narrower or lower than this are repeated into a larger picture
+// when they are loaded: the tiles land on the same pixels, and a small
+// picture (a single pixel, say) takes a few BitBlts per erase instead of
+// one per pixel. Rows of a kilobyte or more (256 pixels of 32 bits) are
+// copied at close to memory speed; the height only sets how many BitBlts
+// an erase takes.
+inline constexpr std::uint16_t kMinTileWidth = 256;
+inline constexpr std::uint16_t kMinTileHeight = 64;
 
 // The size of the picture kept for a picture of width by height: each side
-// the smallest whole multiple of it that reaches kMinTileSide. Zero sides
-// stay zero.
+// the smallest whole multiple of it that reaches its minimum above. Zero
+// sides stay zero.
 TileSize RepeatedTileSize(std::uint16_t width, std::uint16_t height) noexcept;
 
 // Visits the tiles of a client area of clientWidth by clientHeight tiled

@@ -139,10 +139,10 @@ TEST(Tiling, TilesFromTheTopLeftCornerCutAtTheRightAndBottomWithinTheDrawnBox) {
   EXPECT_EQ(ClientSide(30, -10), 40);
 }
 
-TEST(Tiling, SmallPicturesAreRepeatedToTheSmallestMultipleOf128OrMore) {
+TEST(Tiling, SmallPicturesAreRepeatedTo256PixelsWideAnd64HighOrMore) {
   const struct { TileSize picture, kept; } cases[] = {
-      {{1, 1}, {128, 128}}, {{37, 23}, {148, 138}}, {{64, 128}, {128, 128}},
-      {{300, 5}, {300, 130}}, {{0, 7}, {0, 133}}};
+      {{1, 1}, {256, 64}}, {{37, 23}, {259, 69}}, {{64, 64}, {256, 64}},
+      {{300, 5}, {300, 65}}, {{0, 7}, {0, 70}}, {{256, 1024}, {256, 1024}}};
   for (const auto& c : cases) {
     const TileSize kept = RepeatedTileSize(c.picture.width, c.picture.height);
     EXPECT_TRUE(kept.width == c.kept.width && kept.height == c.kept.height)
