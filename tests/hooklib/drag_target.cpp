@@ -11,7 +11,7 @@ namespace vornal::test {
 // its commands.
 void StartAnimationTarget(HINSTANCE instance);
 bool AnimationCommand(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
-// wallpaper_target.cpp: its windows, their pixels and the library's GDI objects.
+// wallpaper_target.cpp: its windows and their pixels.
 bool WallpaperCommand(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
 }  // namespace vornal::test
 
