@@ -13,23 +13,11 @@
 #include "bench_timing.h"
 #include "core/library_startup.h"
 #include "core/library_state.h"
+#include "hook_compare.h"
 #include "import_slot.h"
-
-extern "C" LRESULT CALLBACK VornalHook(int nCode, WPARAM wParam, LPARAM lParam) noexcept;
 
 namespace vornal::bench {
 namespace {
-
-using HookProc = LRESULT(CALLBACK*)(int, WPARAM, LPARAM);
-
-// What every hook procedure does at the least: pass the message on.
-__attribute__((noinline)) LRESULT CALLBACK EmptyHook(int code, WPARAM wParam, LPARAM lParam) {
-  if (code < 0) return CallNextHookEx(nullptr, code, wParam, lParam);
-  CallNextHookEx(nullptr, code, wParam, lParam);
-  return 0;
-}
-
-LRESULT WINAPI NextHookStub(HHOOK, int, WPARAM, LPARAM) { return 0; }
 
 decltype(&GetDC) g_getDC = nullptr;
 int g_screenDCs = 0;
@@ -37,17 +25,6 @@ int g_screenDCs = 0;
 HDC WINAPI CountingGetDC(HWND window) {
   if (window == nullptr) ++g_screenDCs;
   return g_getDC(window);
-}
-
-void Compare(const char* what, const CWPRETSTRUCT& record) {
-  HookProc volatile library = VornalHook;
-  HookProc volatile empty = EmptyHook;
-  const auto param = reinterpret_cast<LPARAM>(&record);
-  constexpr int kCalls = 2000000;
-  const double own = NanosecondsPerCall(kCalls, [&] { library(HC_ACTION, 0, param); });
-  const double floor = NanosecondsPerCall(kCalls, [&] { empty(HC_ACTION, 0, param); });
-  std::printf("  %-52s %7.1f ns, empty function %7.1f ns, difference %+6.1f ns\n", what, own,
-              floor, own - floor);
 }
 
 }  // namespace
@@ -74,13 +51,13 @@ void RunAnimationBench() {
   }
   std::printf("show and hide handlers (library code linked in, default settings, "
               "CallNextHookEx stubbed for both):\n");
-  Compare("WM_WINDOWPOSCHANGING without a show or hide:", notShown);
-  Compare("WM_SHOWWINDOW, titled window, popups off (default):", showTitled);
+  CompareWithEmptyHook("WM_WINDOWPOSCHANGING without a show or hide:", notShown);
+  CompareWithEmptyHook("WM_SHOWWINDOW, titled window, popups off (default):", showTitled);
   g_library.settings.checkFlags[3] = true;
-  Compare("WM_SHOWWINDOW, titled window, popups on (style read):", showTitled);
+  CompareWithEmptyHook("WM_SHOWWINDOW, titled window, popups on (style read):", showTitled);
   g_library.settings.checkFlags[3] = false;
   g_library.settings.checkFlags[0] = false;
-  Compare("WM_WINDOWPOSCHANGING, pure show, opening off:", pureShow);
+  CompareWithEmptyHook("WM_WINDOWPOSCHANGING, pure show, opening off:", pureShow);
   g_library.settings.checkFlags[0] = true;
   test::ReplaceImport(self, "user32.dll", "CallNextHookEx", next);
 

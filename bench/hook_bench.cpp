@@ -2,7 +2,8 @@
 // almost every message, and prints the library's file size. The library is
 // loaded from this program's folder and called directly; it reads whatever
 // settings the current user has and changes none of them. The show and
-// hide handlers and the animated box follow (animation_bench.cpp).
+// hide handlers and the animated box follow (animation_bench.cpp), then the
+// wallpaper (wallpaper_bench.cpp).
 #include <windows.h>
 
 #include <cstdio>
@@ -11,6 +12,7 @@
 #include "animation_bench.h"
 #include "bench_timing.h"
 #include "import_slot.h"
+#include "wallpaper_bench.h"
 
 namespace {
 
@@ -132,5 +134,6 @@ int main() {
   DestroyWindow(ownLayered);
 
   vornal::bench::RunAnimationBench();
+  vornal::bench::RunWallpaperBench();
   return 0;
 }

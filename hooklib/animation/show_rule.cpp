@@ -57,10 +57,4 @@ bool PopupClassMayAnimate(const char* upperClass, bool oldSystem) noexcept {
   return oldSystem || std::strcmp(upperClass, "#32768") != 0;
 }
 
-void UpperCaseClassName(char* name) noexcept {
-  for (; *name != '\0'; ++name) {
-    if (*name >= 'a' && *name <= 'z') *name = static_cast<char>(*name - 'a' + 'A');
-  }
-}
-
 }  // namespace vornal::hooklib

@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "animation/animation_options.h"
+#include "core/upper_case.h"
 #include "core/window_box.h"
 
 namespace vornal::hooklib {
@@ -53,14 +54,10 @@ bool ShowStatusMayAnimate(std::intptr_t status, const AnimationOptions& options)
 // Second stage, with the style: a popup without a full caption.
 bool IsCaptionlessPopup(std::uint32_t style) noexcept;
 
-// Third stage, with the class name in upper case (UpperCaseClassName): not
+// Third stage, with the class name in upper case (UpperCaseAscii): not
 // a tooltip, the Start menu host or an auto-complete drop-down; menus only
 // on the old systems, whose menus have no animation of their own.
 bool PopupClassMayAnimate(const char* upperClass, bool oldSystem) noexcept;
-
-// The letters a to z in place turned to A to Z; the names compared are all
-// ASCII, and the host's locale must not change what matches.
-void UpperCaseClassName(char* name) noexcept;
 
 // Popups: width and height in full, compared as signed 32-bit values, so a
 // popup 65536 pixels or more across never fits.

@@ -23,7 +23,7 @@ void OnShowWindow(HWND window, WPARAM shown, LPARAM status) noexcept {
   if (!IsCaptionlessPopup(static_cast<std::uint32_t>(style))) return;
   ClassName className;
   if (!ReadClassName(window, className)) return;
-  UpperCaseClassName(className);
+  UpperCaseAscii(className);
   if (!PopupClassMayAnimate(className, g_library.oldSystem)) return;
 
   RECT rect;

@@ -2,21 +2,22 @@
 // thread notifications: everything else of the start-up waits for the first
 // hook call (see library_startup.h), outside the loader lock.
 //
-// Nothing has to be released on detach yet: start-up keeps no heap memory,
-// handles or GDI objects beyond ReadLibrarySettings. Whatever is added later
-// is released only on FreeLibrary (reserved null); when the process is
-// terminating the other threads are already gone and the system reclaims
-// everything, so touching shared state then could only do harm.
+// On detach the wallpapers' GDI objects are given back, and only on
+// FreeLibrary (reserved null): when the process is terminating the other
+// threads are already gone and the system reclaims everything, so touching
+// shared state then could only do harm.
 #include <windows.h>
 
+#include "core/library_startup.h"
 #include "core/library_state.h"
 
 extern "C" BOOL WINAPI DllMain(HINSTANCE module, DWORD reason, LPVOID reserved) noexcept {
-  (void)reserved;
   if (reason == DLL_PROCESS_ATTACH) {
     vornal::hooklib::g_library.module = module;
     // Threads come and go in hooked processes; none of them needs the library.
     DisableThreadLibraryCalls(module);
+  } else if (reason == DLL_PROCESS_DETACH) {
+    vornal::hooklib::ProcessDetachHandler(reserved != nullptr);
   }
   return TRUE;
 }

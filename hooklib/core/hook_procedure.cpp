@@ -8,6 +8,7 @@
 #include "core/library_state.h"
 #include "core/message_routes.h"
 #include "shadows_and_drag/transparent_drag.h"
+#include "wallpaper/wallpaper_handlers.h"
 
 using vornal::hooklib::g_library;
 
@@ -25,6 +26,13 @@ void Dispatch(const CWPRETSTRUCT& record) noexcept {
     case Route::WindowPosChanging: OnWindowPosChanging(record.hwnd, record.lParam); break;
     case Route::Moving: OnMoving(record.hwnd); break;
     case Route::ExitSizeMove: OnExitSizeMove(record.hwnd); break;
+    case Route::EraseBkgnd: OnEraseBkgnd(record.hwnd, record.wParam); break;
+    case Route::KillFocus: RedrawTVTarget(record.hwnd); break;
+    case Route::Scrolled: OnScrolled(record.hwnd, record.wParam); break;
+    case Route::MDIClientChanged: OnMDIClientChanged(record.hwnd); break;
+    case Route::Activate: OnActivate(record.hwnd, record.wParam, record.lParam); break;
+    case Route::SetCursor: OnSetCursor(record.hwnd, record.lParam); break;
+    case Route::CaptureChanged: OnCaptureChanged(record.hwnd); break;
     default: break;
   }
 }

@@ -8,6 +8,7 @@
 #include "core/library_state.h"
 #include "registry_layout.h"
 #include "settings_reader.h"
+#include "wallpaper/wallpaper_load.h"
 
 namespace vornal::hooklib {
 namespace {
@@ -54,6 +55,9 @@ void ReadLibrarySettings() noexcept {
 
   g_library.settings = settings;
   g_library.processEnabled.store(enabled, std::memory_order_relaxed);
+  // From the values just read rather than the published ones, which a
+  // reload on another thread may be overwriting.
+  LoadWallpapers(settings, enabled);
   g_library.taskbarWindow = FindWindowA("Shell_TrayWnd", nullptr);
   g_library.desktopIconView = FindDesktopIconView();
 }

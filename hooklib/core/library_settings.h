@@ -5,8 +5,8 @@
 namespace vornal::hooklib {
 
 // Sets the library's part of the record, the process-enabled flag, the
-// taskbar window and the desktop icon view. Failures leave defaults and an
-// enabled process; nothing is reported.
+// wallpapers, the taskbar window and the desktop icon view. Failures leave
+// defaults and an enabled process; nothing is reported.
 void ReadLibrarySettings() noexcept;
 
 // The reaction to "Vornal_SettingsUpdated".

@@ -7,6 +7,7 @@
 #include "core/library_settings.h"
 #include "core/library_state.h"
 #include "core/version_flags.h"
+#include "wallpaper/wallpaper_load.h"
 
 namespace vornal::hooklib {
 namespace {
@@ -69,6 +70,10 @@ bool EnsureStarted() noexcept {
   // A full barrier: everything start-up wrote is visible before "started".
   InterlockedExchange(&g_startup, kStarted);
   return true;
+}
+
+void ProcessDetachHandler(bool processTerminating) noexcept {
+  if (!processTerminating) ReleaseWallpapers();
 }
 
 }  // namespace vornal::hooklib

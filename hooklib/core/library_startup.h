@@ -10,4 +10,10 @@ namespace vornal::hooklib {
 // once instead of waiting, and its message simply goes on unhandled.
 bool EnsureStarted() noexcept;
 
+// The library leaves the process. On FreeLibrary (processTerminating
+// false) the wallpapers' GDI objects are given back. When the process is
+// ending, its other threads are gone, perhaps in the middle of a handler,
+// and the system reclaims everything: nothing is touched then.
+void ProcessDetachHandler(bool processTerminating) noexcept;
+
 }  // namespace vornal::hooklib

@@ -1,7 +1,7 @@
 // vornal_drag_target.exe: a small GUI program in which the global hook
 // test looks for the library's effect from outside. See
-// drag_target_protocol.h and animation_target_protocol.h for the messages
-// it answers.
+// drag_target_protocol.h, animation_target_protocol.h and
+// wallpaper_target_protocol.h for the messages it answers.
 #include <windows.h>
 
 #include "drag_target_protocol.h"
@@ -11,6 +11,8 @@ namespace vornal::test {
 // its commands.
 void StartAnimationTarget(HINSTANCE instance);
 bool AnimationCommand(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+// wallpaper_target.cpp: its windows and their pixels.
+bool WallpaperCommand(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
 }  // namespace vornal::test
 
 namespace {
@@ -65,6 +67,7 @@ LRESULT CALLBACK ControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
     default: {
       LRESULT result = 0;
       if (AnimationCommand(message, wParam, lParam, result)) return result;
+      if (WallpaperCommand(message, wParam, lParam, result)) return result;
       return DefWindowProcA(window, message, wParam, lParam);
     }
   }

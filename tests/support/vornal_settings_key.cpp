@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 namespace vornal::test {
 namespace {
 
@@ -39,6 +41,16 @@ void SetSettingsDword(const char* name, std::uint32_t value) {
   if (key == nullptr) return;
   const DWORD v = value;
   EXPECT_EQ(RegSetValueExA(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&v), sizeof v),
+            ERROR_SUCCESS)
+      << name;
+  RegCloseKey(key);
+}
+
+void SetSettingsText(const char* name, const char* value) {
+  HKEY key = Create(kSettingsKey);
+  if (key == nullptr) return;
+  EXPECT_EQ(RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value),
+                           static_cast<DWORD>(std::strlen(value) + 1)),
             ERROR_SUCCESS)
       << name;
   RegCloseKey(key);

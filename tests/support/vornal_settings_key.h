@@ -15,6 +15,7 @@ void ResetSettingsKey();
 void DeleteSettingsKey();
 
 void SetSettingsDword(const char* name, std::uint32_t value);
+void SetSettingsText(const char* name, const char* value);
 
 // Replaces the exclusions key by these value names (written in the order
 // given, as someone editing the key by hand might).

@@ -81,7 +81,7 @@ TEST(ShowRule, PopupsAnimateOnlyInTheirOwnRightAndNotForTheseClasses) {
   for (const auto& c : cases) {
     char name[64];
     std::strcpy(name, c.name);
-    UpperCaseClassName(name);
+    UpperCaseAscii(name);
     EXPECT_EQ(IsCaptionlessPopup(c.style) && PopupClassMayAnimate(name, c.oldSystem), c.animates)
         << c.name;
   }

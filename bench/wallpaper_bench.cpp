@@ -1,0 +1,136 @@
+// The wallpaper, timed in the library's own code linked into this program
+// (its settings set in memory, pictures written to the temporary folder):
+// the three messages that every hooked thread sees most while nothing is
+// painted, each against an empty hook procedure, and one erase of a
+// 1920x1080 client area with and without the library.
+#include "wallpaper_bench.h"
+
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+
+#include "bench_timing.h"
+#include "core/library_startup.h"
+#include "core/library_state.h"
+#include "hook_compare.h"
+#include "import_slot.h"
+#include "test_bitmap.h"
+#include "wallpaper/wallpaper_load.h"
+#include "wallpaper/wallpaper_state.h"
+
+namespace vornal::bench {
+namespace {
+
+using hooklib::g_library;
+
+std::string TempFile(const char* name) {
+  char folder[MAX_PATH];
+  GetTempPathA(MAX_PATH, folder);
+  return std::string(folder) + name;
+}
+
+// Milliseconds per erase of the window's client area into target: its
+// window procedure's own erase, and with withLibrary the hook after it.
+double EraseMs(HWND window, HDC target, bool withLibrary) {
+  const CWPRETSTRUCT record{0, 0, reinterpret_cast<WPARAM>(target), WM_ERASEBKGND, window};
+  return NanosecondsPerCall(40, [&] {
+           SendMessageA(window, WM_ERASEBKGND, reinterpret_cast<WPARAM>(target), 0);
+           if (withLibrary) VornalHook(HC_ACTION, 0, reinterpret_cast<LPARAM>(&record));
+           GdiFlush();
+         }) / 1e6;
+}
+
+}  // namespace
+
+void RunWallpaperBench() {
+  const HMODULE self = GetModuleHandleA(nullptr);
+  if (!hooklib::EnsureStarted()) return;
+  g_library.settings = DefaultSettings();  // no wallpaper
+  g_library.processEnabled = true;
+  hooklib::LoadWallpapers(g_library.settings, true);
+
+  // A class the window wallpaper rule names, with the dialog colour as its
+  // background: erased by DefWindowProc, as dialog-like windows are.
+  WNDCLASSA wc{};
+  wc.lpfnWndProc = DefWindowProcA;
+  wc.hInstance = self;
+  wc.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
+  wc.lpszClassName = "TTabSheet";
+  RegisterClassA(&wc);
+  const HWND sheet = CreateWindowA("TTabSheet", "", WS_POPUP, 0, 0, 1920, 1080, nullptr, nullptr,
+                                   self, nullptr);  // never shown
+  const HWND other = CreateWindowA("STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, self, nullptr);
+
+  void* const next = test::ReplaceImport(self, "user32.dll", "CallNextHookEx",
+                                         reinterpret_cast<void*>(&NextHookStub));
+  if (next == nullptr) {
+    std::printf("could not replace CallNextHookEx in this program's imports\n");
+    return;
+  }
+  const HDC screen = GetDC(nullptr);
+  std::printf("wallpaper handlers with no wallpaper loaded (library code linked in, "
+              "CallNextHookEx stubbed for both):\n");
+  CompareWithEmptyHook("WM_ERASEBKGND, no wallpaper loaded:",
+                       {0, 0, reinterpret_cast<WPARAM>(screen), WM_ERASEBKGND, sheet});
+  CompareWithEmptyHook("WM_SETCURSOR (a click), wallpapers off:",
+                       {0, MAKELPARAM(HTCLIENT, WM_LBUTTONDOWN), 0, WM_SETCURSOR, sheet});
+  CompareWithEmptyHook("WM_ACTIVATE (WA_ACTIVE), wallpapers off:",
+                       {0, reinterpret_cast<LPARAM>(other), WA_ACTIVE, WM_ACTIVATE, sheet});
+
+  // The erase into a bitmap of the screen's format: a hidden window has
+  // nothing to draw on, and 1920x1080 is larger than the test display.
+  RECT client{};
+  GetClientRect(sheet, &client);
+  const HDC target = CreateCompatibleDC(screen);
+  const HBITMAP pixels = CreateCompatibleBitmap(screen, 1920, 1080);
+  const HGDIOBJ replaced = SelectObject(target, pixels);
+  std::printf("one erase of a %ldx%ld client area, best of 5 rounds of 40:\n", client.right,
+              client.bottom);
+  const double plain = EraseMs(sheet, target, false);
+  std::printf("  %-36s %7.3f ms\n", "without the library:", plain);
+  {
+    // What copying every pixel once costs at the least, whatever the tiles.
+    const HDC whole = CreateCompatibleDC(screen);
+    const HBITMAP wholePixels = CreateCompatibleBitmap(screen, 1920, 1080);
+    const HGDIOBJ wholeReplaced = SelectObject(whole, wholePixels);
+    const double copy = NanosecondsPerCall(40, [&] {
+                          BitBlt(target, 0, 0, 1920, 1080, whole, 0, 0, SRCCOPY);
+                          GdiFlush();
+                        }) / 1e6;
+    std::printf("  %-36s %7.3f ms\n", "one 1920x1080 BitBlt alone:", copy);
+    SelectObject(whole, wholeReplaced);
+    DeleteObject(wholePixels);
+    DeleteDC(whole);
+  }
+  const struct { int width, height; } tiles[] = {{64, 64}, {1024, 768}};
+  for (const auto& t : tiles) {
+    const std::string path = TempFile(t.width == 64 ? "vornal_bench_64.bmp" : "vornal_bench_1024.bmp");
+    test::WriteTestBitmap(path.c_str(), t.width, t.height, 0);
+    Settings settings = DefaultSettings();
+    settings.checkFlags[9] = true;  // check flag 10
+    settings.Text(TextField::WindowWallpaper).Assign(path.c_str());
+    g_library.settings = settings;
+    hooklib::LoadWallpapers(settings, true);
+    const hooklib::Picture& kept = hooklib::g_wallpapers[hooklib::Wallpaper::Window].picture;
+    if (kept.Empty()) {
+      std::printf("  %dx%d tile: not loaded\n", t.width, t.height);
+      continue;
+    }
+    const double tiled = EraseMs(sheet, target, true);
+    std::printf("  with a %4dx%-3d tile (kept as %ux%u): %7.3f ms, %.2f times the plain erase\n",
+                t.width, t.height, kept.width, kept.height, tiled, tiled / plain);
+    DeleteFileA(path.c_str());
+  }
+  g_library.settings = DefaultSettings();
+  hooklib::LoadWallpapers(g_library.settings, true);
+  test::ReplaceImport(self, "user32.dll", "CallNextHookEx", next);
+  SelectObject(target, replaced);
+  DeleteObject(pixels);
+  DeleteDC(target);
+  ReleaseDC(nullptr, screen);
+  DestroyWindow(other);
+  DestroyWindow(sheet);
+}
+
+}  // namespace vornal::bench

@@ -1,0 +1,90 @@
+// Repaints of wallpapered windows where their own painting would leave
+// stale tiles behind: at the end of a scroll, on loss of focus, on
+// activation, on clicks in tree views, when list boxes and list-view
+// headers give up the mouse capture, and when an MDI client moves or is
+// allowed to redraw again.
+#include <cstring>
+
+#include "core/library_state.h"
+#include "core/upper_case.h"
+#include "core/window_facts.h"
+#include "wallpaper/redraw_rules.h"
+#include "wallpaper/wallpaper_handlers.h"
+#include "wallpaper/wallpaper_state.h"
+#include "wallpaper/wallpaper_targets.h"
+
+namespace vornal::hooklib {
+namespace {
+
+// The whole client area erased and painted at once; the erase passes
+// through OnEraseBkgnd again.
+constexpr UINT kFullRedraw = RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ERASENOW;  // 0x0305
+
+void FullRedraw(HWND window) noexcept { RedrawWindow(window, nullptr, nullptr, kFullRedraw); }
+
+bool ReadUpperClass(HWND window, ClassName& className) noexcept {
+  if (!ReadClassName(window, className)) return false;
+  UpperCaseAscii(className);
+  return true;
+}
+
+bool IsLoadedMDIClient(HWND window) noexcept {
+  if (!Loaded(Wallpaper::MDI)) return false;
+  ClassName className;
+  return ReadUpperClass(window, className) && IsMDIClientClass(className);
+}
+
+}  // namespace
+
+void RedrawTVTarget(HWND window) noexcept {
+  if (IsTVWallpaperTarget(window)) FullRedraw(window);
+}
+
+void OnScrolled(HWND window, WPARAM request) noexcept {
+  if (!ScrollEnds(request)) return;
+  if (IsLoadedMDIClient(window)) {
+    FullRedraw(window);
+  } else {
+    RedrawTVTarget(window);
+  }
+}
+
+void OnMDIClientChanged(HWND window) noexcept {
+  if (IsLoadedMDIClient(window)) FullRedraw(window);
+}
+
+void OnActivate(HWND window, WPARAM state, LPARAM deactivated) noexcept {
+  if (!ActivateRedraws(Loaded(Wallpaper::Window), state, deactivated)) return;
+  // An empty update rectangle: only what is already invalid is painted,
+  // now rather than at the next WM_PAINT.
+  RECT none{-1, -1, -1, -1};
+  RedrawWindow(window, &none, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+}
+
+void OnSetCursor(HWND window, LPARAM hitAndMessage) noexcept {
+  if (!SetCursorMayRedraw(Loaded(Wallpaper::TV), g_library.settings.CheckFlag(13), hitAndMessage)) {
+    return;
+  }
+  ClassName className;
+  if (!ReadUpperClass(window, className) || std::strcmp(className, "SYSTREEVIEW32") != 0) return;
+  if (IsTVWallpaperTarget(window, className)) FullRedraw(window);
+}
+
+void OnCaptureChanged(HWND window) noexcept {
+  if (!CaptureMayRedraw(Loaded(Wallpaper::TV), g_library.settings.CheckFlag(14))) return;
+  ClassName className;
+  if (!ReadUpperClass(window, className)) return;
+  switch (CaptureRedrawFor(className)) {
+    case CaptureRedraw::WindowIfTarget:
+      if (IsTVWallpaperTarget(window, className)) FullRedraw(window);
+      break;
+    case CaptureRedraw::ParentIfTarget: {
+      const HWND parent = GetParent(window);
+      if (parent != nullptr && IsTVWallpaperTarget(parent)) FullRedraw(parent);
+      break;
+    }
+    case CaptureRedraw::Nothing: break;
+  }
+}
+
+}  // namespace vornal::hooklib

@@ -1,0 +1,77 @@
+// Which windows get a wallpaper: the window wallpaper on dialog-like
+// surfaces, the TV wallpaper on tree views, list views and list boxes.
+// Pure functions of the facts the handlers read, so that every class and
+// style case is tested natively; each fact that costs a system call of its
+// own is read only when the rule can get to it (NeedsPageFacts,
+// NeedsWindowText).
+#pragma once
+
+#include <cstdint>
+
+#include "core/window_box.h"
+#include "settings_record.h"
+
+namespace vornal::hooklib {
+
+// Bits as the system defines them (winuser.h, commctrl.h).
+namespace wallpaper_bits {
+inline constexpr std::uint32_t kCaption = 0x00C00000;        // WS_CAPTION
+inline constexpr std::uint32_t kBorder = 0x00800000;         // WS_BORDER
+inline constexpr std::uint32_t kPopup = 0x80000000;          // WS_POPUP
+inline constexpr std::uint32_t kVisible = 0x10000000;        // WS_VISIBLE
+inline constexpr std::uint32_t kMdiChild = 0x00000040;       // WS_EX_MDICHILD
+inline constexpr std::uint32_t kTransparent = 0x8000;        // TBSTYLE_TRANSPARENT
+inline constexpr std::uint32_t kCustomErase = 0x2000;        // TBSTYLE_CUSTOMERASE
+inline constexpr std::uint32_t kNoScroll = 0x2000;           // LVS_NOSCROLL
+}  // namespace wallpaper_bits
+
+struct WallpaperOptions {
+  bool windowWallpaper = false;  // check flag 10
+  bool mdiWallpaper = false;     // check flag 11
+  bool tabbedPages = false;      // check flag 12: pages beside a visible tab control too
+  bool treeViews = false;        // check flag 13
+  bool listViews = false;        // check flag 14: list views and list boxes
+  bool beforeXP = true;          // the library's before-XP flag
+};
+
+WallpaperOptions WallpaperOptionsFrom(const Settings& settings, bool beforeXP) noexcept;
+
+// What the window wallpaper rule looks at.
+struct SurfaceFacts {
+  const char* upperClass = "";
+  std::uint32_t style = 0;
+  WindowBox window{};
+  WindowBox client{};
+  // Needed only for a dialog page (NeedsPageFacts): its window procedure
+  // is not its class's, and the first tab control among its siblings is
+  // visible.
+  bool subclassed = false;
+  bool visibleTabSibling = false;
+  // Needed only before XP: the taskbar or one of its descendants.
+  bool taskbar = false;
+};
+
+// A dialog page: class "#32770" without WS_POPUP.
+bool NeedsPageFacts(const char* upperClass, std::uint32_t style) noexcept;
+
+// The window wallpaper rule (a framed window with caption, a dialog page,
+// the taskbar before XP, tab controls, plain toolbars and the container
+// classes of several class libraries).
+bool WindowWallpaperRule(const SurfaceFacts& facts, const WallpaperOptions& options) noexcept;
+
+// What the TV wallpaper rule looks at.
+struct ListFacts {
+  const char* upperClass = "";
+  const char* upperText = "";  // needed only for list views (NeedsWindowText)
+  std::uint32_t style = 0;
+  bool desktopIconView = false;
+};
+
+bool NeedsWindowText(const char* upperClass) noexcept;
+
+// The TV wallpaper rule: tree views with check flag 13; list views, list
+// boxes without a border and the class libraries' list boxes with check
+// flag 14. Whether the TV wallpaper is loaded is the caller's to test.
+bool TVWallpaperRule(const ListFacts& facts, const WallpaperOptions& options) noexcept;
+
+}  // namespace vornal::hooklib

@@ -1,0 +1,88 @@
+#include "wallpaper/wallpaper_targets.h"
+
+#include "core/library_state.h"
+#include "core/upper_case.h"
+#include "core/window_facts.h"
+#include "wallpaper/wallpaper_rules.h"
+#include "wallpaper/wallpaper_state.h"
+
+namespace vornal::hooklib {
+namespace {
+
+WindowBox BoxOf(const RECT& r) noexcept { return {r.left, r.top, r.right, r.bottom}; }
+
+WallpaperOptions CurrentOptions() noexcept {
+  return WallpaperOptionsFrom(g_library.settings, g_library.beforeXP);
+}
+
+// A window procedure that is not the class's: someone has subclassed the
+// page and paints it in a way of its own. A window that cannot be read
+// counts as subclassed, so that the page item does not hold for it.
+bool IsSubclassed(HWND window) noexcept {
+  LONG_PTR own = 0;
+  if (!ReadWindowLong(window, GWLP_WNDPROC, own)) return true;
+  SetLastError(ERROR_SUCCESS);
+  const ULONG_PTR classProc = GetClassLongPtrA(window, GCLP_WNDPROC);
+  if (classProc == 0 && GetLastError() != ERROR_SUCCESS) return true;
+  return static_cast<ULONG_PTR>(own) != classProc;
+}
+
+}  // namespace
+
+bool HasVisibleTabSibling(HWND window) noexcept {
+  const HWND parent = GetParent(window);
+  if (parent == nullptr) return false;
+  const HWND tab = FindWindowExA(parent, nullptr, "SysTabControl32", nullptr);
+  if (tab == nullptr) return false;
+  LONG_PTR style = 0;
+  return ReadWindowLong(tab, GWL_STYLE, style) && (style & WS_VISIBLE) != 0;
+}
+
+bool IsTaskbarWindow(HWND window) noexcept {
+  const HWND taskbar = g_library.taskbarWindow;
+  return taskbar != nullptr && (window == taskbar || IsChild(taskbar, window));
+}
+
+bool IsWindowWallpaperTarget(HWND window, const char* upperClass, DWORD style,
+                             const RECT& windowRect, const RECT& clientRect) noexcept {
+  const WallpaperOptions options = CurrentOptions();
+  SurfaceFacts facts;
+  facts.upperClass = upperClass;
+  facts.style = style;
+  facts.window = BoxOf(windowRect);
+  facts.client = BoxOf(clientRect);
+  if (NeedsPageFacts(upperClass, style)) {
+    facts.subclassed = IsSubclassed(window);
+    facts.visibleTabSibling = !facts.subclassed && !options.tabbedPages && HasVisibleTabSibling(window);
+  }
+  facts.taskbar = options.beforeXP && IsTaskbarWindow(window);
+  return WindowWallpaperRule(facts, options);
+}
+
+bool IsTVWallpaperTarget(HWND window, const char* upperClass) noexcept {
+  if (!Loaded(Wallpaper::TV)) return false;
+  LONG_PTR style = 0;
+  if (!ReadWindowLong(window, GWL_STYLE, style)) return false;
+  ListFacts facts;
+  facts.upperClass = upperClass;
+  facts.style = static_cast<std::uint32_t>(style);
+  facts.desktopIconView = window == g_library.desktopIconView;
+  char text[kClassNameChars] = "";
+  if (NeedsWindowText(upperClass)) {
+    // No text, or none to be had, is an empty text.
+    if (GetWindowTextA(window, text, kClassNameChars) <= 0) text[0] = '\0';
+    UpperCaseAscii(text);
+    facts.upperText = text;
+  }
+  return TVWallpaperRule(facts, CurrentOptions());
+}
+
+bool IsTVWallpaperTarget(HWND window) noexcept {
+  if (!Loaded(Wallpaper::TV)) return false;
+  ClassName className;
+  if (!ReadClassName(window, className)) return false;
+  UpperCaseAscii(className);
+  return IsTVWallpaperTarget(window, className);
+}
+
+}  // namespace vornal::hooklib

@@ -1,0 +1,29 @@
+// The wallpaper command of vornal_drag_target.exe.
+#pragma once
+
+#include <windows.h>
+
+namespace vornal::test {
+
+// wParam: a kind below, made 200x150 inside a visible backdrop (the one
+// before is destroyed); lParam: PictureSpec. Erases the window (or paints
+// it black, validates it and sends it WM_VSCROLL with the scroll request)
+// and answers MAKELONG(client pixels showing the picture tiled from the
+// top-left corner, client pixels), read from the window's own DC.
+inline constexpr UINT kShowWallpaperWindow = WM_APP + 40;
+
+enum : WPARAM {
+  kDialog,  // "#32770" with a caption
+  kPageBesideTab, kPageBesideHiddenTab, kSubclassedPage,  // "#32770" pages, the last alone
+  kToolbar, kTransparentToolbar, kCustomEraseToolbar, kListBox, kBorderedListBox,
+  kListView, kNoScrollListView, kProcessesListView /* text "Processes" */, kTreeView,
+  kMDIClient, kMDIChild,  // an MDI client alone, and a child in one (the child is read back)
+};
+
+// Picture kind (0 window, 1 MDI, 2 TV, as in PatternPixel), size up to
+// 1023 a side, scroll request (none: -1).
+inline LPARAM PictureSpec(int kind, int width, int height, int scrollRequest = -1) {
+  return static_cast<LPARAM>(kind | width << 2 | height << 12 | (scrollRequest + 1) << 22);
+}
+
+}  // namespace vornal::test
