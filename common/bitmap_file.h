@@ -34,4 +34,10 @@ struct BitmapFileInfo {
 bool ReadBitmapFileHeader(const std::uint8_t* bytes, std::size_t count, std::uint64_t fileSize,
                           BitmapFileInfo& info) noexcept;
 
+#ifdef _WIN32
+// The same check on a file by its full path (Windows editions only): reads
+// its size and the start of it. False when it cannot be read.
+bool CheckBitmapFile(const char* path, BitmapFileInfo& info) noexcept;
+#endif
+
 }  // namespace vornal

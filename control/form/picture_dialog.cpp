@@ -94,18 +94,8 @@ UINT_PTR CALLBACK PreviewHook(HWND page, UINT message, WPARAM, LPARAM lParam) {
 }  // namespace
 
 HBITMAP LoadPreviewBitmap(const char* path) {
-  HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return nullptr;
-  std::uint8_t header[kBitmapHeaderBytes];
-  DWORD read = 0;
-  LARGE_INTEGER size{};
-  const bool ok = GetFileSizeEx(file, &size) && ReadFile(file, header, sizeof header, &read, nullptr);
-  CloseHandle(file);
   BitmapFileInfo info;
-  if (!ok || !ReadBitmapFileHeader(header, read, static_cast<std::uint64_t>(size.QuadPart), info)) {
-    return nullptr;
-  }
+  if (!CheckBitmapFile(path, info)) return nullptr;
   return static_cast<HBITMAP>(
       LoadImageA(nullptr, path, IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION));
 }

@@ -28,21 +28,6 @@ bool FileExists(const char* path) noexcept {
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
-// The system's reader sees only files whose header promises a whole
-// bitmap of a sensible size: a truncated or absurd file must not make it
-// allocate or read beyond the file inside someone else's program.
-bool ReadableBitmap(const char* path, BitmapFileInfo& info) noexcept {
-  const HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return false;
-  std::uint8_t header[kBitmapHeaderBytes];
-  DWORD read = 0;
-  LARGE_INTEGER size{};
-  const bool ok = GetFileSizeEx(file, &size) && ReadFile(file, header, sizeof header, &read, nullptr);
-  CloseHandle(file);
-  return ok && ReadBitmapFileHeader(header, read, static_cast<std::uint64_t>(size.QuadPart), info);
-}
-
 // Copies the picture in file over the whole of target, from its top-left
 // corner, as the erase handler will tile it.
 bool RepeatInto(const Picture& target, HBITMAP file, TileSize picture) noexcept {
@@ -66,7 +51,10 @@ bool RepeatInto(const Picture& target, HBITMAP file, TileSize picture) noexcept 
 // a plain copy without a conversion of pixels.
 bool LoadPicture(const char* path, Picture& out) noexcept {
   BitmapFileInfo info;
-  if (!ReadableBitmap(path, info)) return false;
+  // The system's reader sees only files whose header promises a whole
+  // bitmap of a sensible size: a truncated or absurd file must not make it
+  // allocate or read beyond the file inside someone else's program.
+  if (!CheckBitmapFile(path, info)) return false;
   const auto file = static_cast<HBITMAP>(
       LoadImageA(nullptr, path, IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION));
   if (file == nullptr) return false;

@@ -82,8 +82,9 @@ void Start() {
                                660, 0, 400, 200, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
 }
 
-// Client pixels of window that show the picture of spec tiled from (0, 0).
-LRESULT ReadBack(HWND window, LPARAM spec) {
+// Client pixels of window that show the picture that pattern describes,
+// tiled from (0, 0).
+LRESULT ReadBack(HWND window, LPARAM pattern) {
   RECT client;
   GetClientRect(window, &client);
   const int width = client.right, height = client.bottom;
@@ -95,7 +96,7 @@ LRESULT ReadBack(HWND window, LPARAM spec) {
       SelectObject(memory, CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
   BitBlt(memory, 0, 0, width, height, dc, 0, 0, SRCCOPY);
   GdiFlush();
-  const int kind = spec & 3, w = spec >> 2 & 0x3FF, h = spec >> 12 & 0x3FF;
+  const int kind = pattern & 3, w = pattern >> 2 & 0x3FF, h = pattern >> 12 & 0x3FF;
   int matching = 0;
   const auto* p = static_cast<const std::uint32_t*>(bits);
   for (int y = 0; y < height; ++y) {
