@@ -4,8 +4,6 @@
 
 namespace vornal::hooklib {
 
-bool HasFullCaption(std::uint32_t style) noexcept { return (style & ws::kCaption) == ws::kCaption; }
-
 bool MayShowOrHide(std::uint32_t swpFlags, bool openingOn, bool closingOn) noexcept {
   return ((swpFlags & swp::kShowWindow) != 0 && openingOn) ||
          ((swpFlags & swp::kHideWindow) != 0 && closingOn);
@@ -19,7 +17,7 @@ PositionChange ClassifyPositionChange(std::uint32_t swpFlags, std::uint32_t styl
   change.closing = (swpFlags & swp::kHideWindow) != 0 && options.closing && visible;
   constexpr std::uint32_t kPure = swp::kNoMove | swp::kNoSize;
   change.animate = (change.opening || change.closing) && (swpFlags & kPure) == kPure &&
-                   options.titled && HasFullCaption(style);
+                   options.titled && ws::HasFullCaption(style);
   return change;
 }
 
@@ -47,7 +45,7 @@ bool ShowStatusMayAnimate(std::intptr_t status, const AnimationOptions& options)
 }
 
 bool IsCaptionlessPopup(std::uint32_t style) noexcept {
-  return (style & ws::kPopup) != 0 && !HasFullCaption(style);
+  return (style & ws::kPopup) != 0 && !ws::HasFullCaption(style);
 }
 
 bool PopupClassMayAnimate(const char* upperClass, bool oldSystem) noexcept {

@@ -9,6 +9,7 @@
 #include "animation/animation_options.h"
 #include "core/upper_case.h"
 #include "core/window_box.h"
+#include "core/window_styles.h"
 
 namespace vornal::hooklib {
 
@@ -19,14 +20,6 @@ inline constexpr std::uint32_t kNoMove = 0x0002;
 inline constexpr std::uint32_t kShowWindow = 0x0040;
 inline constexpr std::uint32_t kHideWindow = 0x0080;
 }  // namespace swp
-namespace ws {
-inline constexpr std::uint32_t kCaption = 0x00C00000;  // WS_BORDER | WS_DLGFRAME
-inline constexpr std::uint32_t kVisible = 0x10000000;
-inline constexpr std::uint32_t kPopup = 0x80000000;
-}  // namespace ws
-
-bool HasFullCaption(std::uint32_t style) noexcept;
-
 // WM_WINDOWPOSCHANGING, first stage, from the message alone: a show while
 // opening is animated, or a hide while closing is. Nothing else of the
 // handler (animation or shadow) can be due otherwise.

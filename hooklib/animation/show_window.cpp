@@ -22,8 +22,7 @@ void OnShowWindow(HWND window, WPARAM shown, LPARAM status) noexcept {
   if (!ReadWindowLong(window, GWL_STYLE, style)) return;
   if (!IsCaptionlessPopup(static_cast<std::uint32_t>(style))) return;
   ClassName className;
-  if (!ReadClassName(window, className)) return;
-  UpperCaseAscii(className);
+  if (!ReadUpperClassName(window, className)) return;
   if (!PopupClassMayAnimate(className, g_library.oldSystem)) return;
 
   RECT rect;

@@ -1,5 +1,7 @@
 #include "core/window_facts.h"
 
+#include "core/upper_case.h"
+
 namespace vornal::hooklib {
 
 // GetWindowLongPtr and GetClassLongPtr return 0 both for a failure and for
@@ -18,6 +20,12 @@ bool ReadClassStyle(HWND window, ULONG_PTR& style) noexcept {
 
 bool ReadClassName(HWND window, ClassName& name) noexcept {
   return GetClassNameA(window, name, kClassNameChars) != 0;
+}
+
+bool ReadUpperClassName(HWND window, ClassName& name) noexcept {
+  if (!ReadClassName(window, name)) return false;
+  UpperCaseAscii(name);
+  return true;
 }
 
 }  // namespace vornal::hooklib

@@ -20,4 +20,7 @@ bool ReadClassStyle(HWND window, ULONG_PTR& style) noexcept;
 // The class name as registered, not converted.
 bool ReadClassName(HWND window, ClassName& name) noexcept;
 
+// The class name in upper case (UpperCaseAscii), as the rules compare it.
+bool ReadUpperClassName(HWND window, ClassName& name) noexcept;
+
 }  // namespace vornal::hooklib

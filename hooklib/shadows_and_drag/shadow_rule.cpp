@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "core/window_styles.h"
+
 namespace vornal::hooklib {
 
 ShadowOptions ShadowOptionsFrom(const Settings& settings) noexcept {
@@ -9,8 +11,7 @@ ShadowOptions ShadowOptionsFrom(const Settings& settings) noexcept {
 }
 
 bool ShadowDue(const ShadowOptions& options, bool opening, std::uint32_t style) noexcept {
-  constexpr std::uint32_t kCaption = 0x00C00000;  // WS_CAPTION
-  return options.enabled && opening && (style & kCaption) == kCaption;
+  return options.enabled && opening && ws::HasFullCaption(style);
 }
 
 bool ClassTakesShadow(const ShadowOptions& options, std::uint32_t classStyle,

@@ -2,7 +2,6 @@
 // the wallpaper of the window's kind is tiled over it on the same device
 // context. Painting creates nothing: the tiles are copied from the memory
 // device context that the picture stays selected into.
-#include "core/upper_case.h"
 #include "core/window_facts.h"
 #include "wallpaper/redraw_rules.h"
 #include "wallpaper/tiling.h"
@@ -45,8 +44,7 @@ void OnEraseBkgnd(HWND window, WPARAM erasedDC) noexcept {
   const auto target = reinterpret_cast<HDC>(erasedDC);
   ClassName className;
   LONG_PTR exStyle = 0;
-  if (!ReadClassName(window, className) || !ReadWindowLong(window, GWL_EXSTYLE, exStyle)) return;
-  UpperCaseAscii(className);
+  if (!ReadUpperClassName(window, className) || !ReadWindowLong(window, GWL_EXSTYLE, exStyle)) return;
   RECT client;
   bool clientRead = false;
 

@@ -6,7 +6,6 @@
 #include <cstring>
 
 #include "core/library_state.h"
-#include "core/upper_case.h"
 #include "core/window_facts.h"
 #include "wallpaper/redraw_rules.h"
 #include "wallpaper/wallpaper_handlers.h"
@@ -22,16 +21,10 @@ constexpr UINT kFullRedraw = RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ER
 
 void FullRedraw(HWND window) noexcept { RedrawWindow(window, nullptr, nullptr, kFullRedraw); }
 
-bool ReadUpperClass(HWND window, ClassName& className) noexcept {
-  if (!ReadClassName(window, className)) return false;
-  UpperCaseAscii(className);
-  return true;
-}
-
 bool IsLoadedMDIClient(HWND window) noexcept {
   if (!Loaded(Wallpaper::MDI)) return false;
   ClassName className;
-  return ReadUpperClass(window, className) && IsMDIClientClass(className);
+  return ReadUpperClassName(window, className) && IsMDIClientClass(className);
 }
 
 }  // namespace
@@ -66,14 +59,14 @@ void OnSetCursor(HWND window, LPARAM hitAndMessage) noexcept {
     return;
   }
   ClassName className;
-  if (!ReadUpperClass(window, className) || std::strcmp(className, "SYSTREEVIEW32") != 0) return;
+  if (!ReadUpperClassName(window, className) || std::strcmp(className, "SYSTREEVIEW32") != 0) return;
   if (IsTVWallpaperTarget(window, className)) FullRedraw(window);
 }
 
 void OnCaptureChanged(HWND window) noexcept {
   if (!CaptureMayRedraw(Loaded(Wallpaper::TV), g_library.settings.CheckFlag(14))) return;
   ClassName className;
-  if (!ReadUpperClass(window, className)) return;
+  if (!ReadUpperClassName(window, className)) return;
   switch (CaptureRedrawFor(className)) {
     case CaptureRedraw::WindowIfTarget:
       if (IsTVWallpaperTarget(window, className)) FullRedraw(window);

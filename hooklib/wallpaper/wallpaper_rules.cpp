@@ -31,7 +31,7 @@ constexpr char kControlBarPrefix[] = "AFXCONTROLBAR";
 
 // Strictly narrower and strictly lower: a frame surrounds the client area.
 bool FramedWithCaption(const SurfaceFacts& f) noexcept {
-  return (f.style & kCaption) == kCaption &&
+  return ws::HasFullCaption(f.style) &&
          FullSideLength(f.client.left, f.client.right) < FullSideLength(f.window.left, f.window.right) &&
          FullSideLength(f.client.top, f.client.bottom) < FullSideLength(f.window.top, f.window.bottom);
 }
@@ -50,7 +50,7 @@ WallpaperOptions WallpaperOptionsFrom(const Settings& settings, bool beforeXP) n
 }
 
 bool NeedsPageFacts(const char* upperClass, std::uint32_t style) noexcept {
-  return (style & kPopup) == 0 && Is(upperClass, "#32770");
+  return (style & ws::kPopup) == 0 && Is(upperClass, "#32770");
 }
 
 bool WindowWallpaperRule(const SurfaceFacts& f, const WallpaperOptions& o) noexcept {
@@ -78,7 +78,7 @@ bool TVWallpaperRule(const ListFacts& f, const WallpaperOptions& o) noexcept {
            !Is(f.upperText, "INTERNET EXPLORER") && !f.desktopIconView &&
            (f.style & kNoScroll) == 0;
   }
-  if (Is(f.upperClass, "LISTBOX")) return (f.style & kBorder) == 0;
+  if (Is(f.upperClass, "LISTBOX")) return (f.style & ws::kBorder) == 0;
   return IsOneOf(f.upperClass, kLibraryListBoxes);
 }
 

@@ -9,20 +9,16 @@
 #include <cstdint>
 
 #include "core/window_box.h"
+#include "core/window_styles.h"
 #include "settings_record.h"
 
 namespace vornal::hooklib {
 
-// Bits as the system defines them (winuser.h, commctrl.h).
+// Control style bits as the system defines them (commctrl.h).
 namespace wallpaper_bits {
-inline constexpr std::uint32_t kCaption = 0x00C00000;        // WS_CAPTION
-inline constexpr std::uint32_t kBorder = 0x00800000;         // WS_BORDER
-inline constexpr std::uint32_t kPopup = 0x80000000;          // WS_POPUP
-inline constexpr std::uint32_t kVisible = 0x10000000;        // WS_VISIBLE
-inline constexpr std::uint32_t kMdiChild = 0x00000040;       // WS_EX_MDICHILD
-inline constexpr std::uint32_t kTransparent = 0x8000;        // TBSTYLE_TRANSPARENT
-inline constexpr std::uint32_t kCustomErase = 0x2000;        // TBSTYLE_CUSTOMERASE
-inline constexpr std::uint32_t kNoScroll = 0x2000;           // LVS_NOSCROLL
+inline constexpr std::uint32_t kTransparent = 0x8000;  // TBSTYLE_TRANSPARENT
+inline constexpr std::uint32_t kCustomErase = 0x2000;  // TBSTYLE_CUSTOMERASE
+inline constexpr std::uint32_t kNoScroll = 0x2000;     // LVS_NOSCROLL
 }  // namespace wallpaper_bits
 
 struct WallpaperOptions {

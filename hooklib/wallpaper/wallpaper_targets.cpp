@@ -80,8 +80,7 @@ bool IsTVWallpaperTarget(HWND window, const char* upperClass) noexcept {
 bool IsTVWallpaperTarget(HWND window) noexcept {
   if (!Loaded(Wallpaper::TV)) return false;
   ClassName className;
-  if (!ReadClassName(window, className)) return false;
-  UpperCaseAscii(className);
+  if (!ReadUpperClassName(window, className)) return false;
   return IsTVWallpaperTarget(window, className);
 }
 
