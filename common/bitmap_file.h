@@ -8,6 +8,10 @@
 #include <cstddef>
 #include <cstdint>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 namespace vornal {
 
 // Enough of a file for the check: the file header and the largest info
@@ -38,6 +42,12 @@ bool ReadBitmapFileHeader(const std::uint8_t* bytes, std::size_t count, std::uin
 // The same check on a file by its full path (Windows editions only): reads
 // its size and the start of it. False when it cannot be read.
 bool CheckBitmapFile(const char* path, BitmapFileInfo& info) noexcept;
+
+// The bitmap of such a file as a DIB section, loaded only after the check
+// has passed (so that a damaged file never reaches the system's reader)
+// and only when it has the checked sides. Null otherwise. The caller owns
+// the bitmap.
+HBITMAP LoadBitmapFile(const char* path, BitmapFileInfo& info) noexcept;
 #endif
 
 }  // namespace vornal

@@ -16,4 +16,18 @@ bool CheckBitmapFile(const char* path, BitmapFileInfo& info) noexcept {
   return ok && ReadBitmapFileHeader(header, read, static_cast<std::uint64_t>(size.QuadPart), info);
 }
 
+HBITMAP LoadBitmapFile(const char* path, BitmapFileInfo& info) noexcept {
+  if (!CheckBitmapFile(path, info)) return nullptr;
+  const auto bitmap = static_cast<HBITMAP>(
+      LoadImageA(nullptr, path, IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION));
+  if (bitmap == nullptr) return nullptr;
+  BITMAP loaded{};
+  if (GetObjectA(bitmap, sizeof loaded, &loaded) != sizeof loaded || loaded.bmWidth != info.width ||
+      (loaded.bmHeight != info.height && loaded.bmHeight != -info.height)) {
+    DeleteObject(bitmap);
+    return nullptr;
+  }
+  return bitmap;
+}
+
 }  // namespace vornal

@@ -20,12 +20,13 @@ struct Preview {
 void ShowPreview(HWND page, Preview& preview, const char* path) {
   if (preview.bitmap != nullptr) DeleteObject(preview.bitmap);
   preview = Preview{};
-  preview.bitmap = path != nullptr ? LoadPreviewBitmap(path) : nullptr;
+  BitmapFileInfo info;
+  // A damaged file shows nothing, and no error.
+  preview.bitmap = path != nullptr ? LoadBitmapFile(path, info) : nullptr;
   char size[32] = "";
-  BITMAP info{};
-  if (preview.bitmap != nullptr && GetObjectA(preview.bitmap, sizeof info, &info) != 0) {
-    preview.width = info.bmWidth;
-    preview.height = info.bmHeight < 0 ? -info.bmHeight : info.bmHeight;
+  if (preview.bitmap != nullptr) {
+    preview.width = info.width;
+    preview.height = info.height;
     std::snprintf(size, sizeof size, "%d x %d pixels", preview.width, preview.height);
   }
   SetDlgItemTextA(page, IDC_PreviewSize, size);
@@ -92,13 +93,6 @@ UINT_PTR CALLBACK PreviewHook(HWND page, UINT message, WPARAM, LPARAM lParam) {
 }
 
 }  // namespace
-
-HBITMAP LoadPreviewBitmap(const char* path) {
-  BitmapFileInfo info;
-  if (!CheckBitmapFile(path, info)) return nullptr;
-  return static_cast<HBITMAP>(
-      LoadImageA(nullptr, path, IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION));
-}
 
 bool RunPictureDialog(HWND owner, HINSTANCE instance, std::string& fileName) {
   char path[MAX_PATH] = {};

@@ -12,9 +12,4 @@ namespace vornal {
 // True when the user confirmed; fileName is then the chosen full path.
 bool RunPictureDialog(HWND owner, HINSTANCE instance, std::string& fileName);
 
-// A bitmap file as the preview shows it: loaded only after its header has
-// been found whole and sensible, so that a damaged file shows nothing.
-// Null when the file is not such a bitmap.
-HBITMAP LoadPreviewBitmap(const char* path);
-
 }  // namespace vornal

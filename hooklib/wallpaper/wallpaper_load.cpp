@@ -54,14 +54,8 @@ bool LoadPicture(const char* path, Picture& out) noexcept {
   // The system's reader sees only files whose header promises a whole
   // bitmap of a sensible size: a truncated or absurd file must not make it
   // allocate or read beyond the file inside someone else's program.
-  if (!CheckBitmapFile(path, info)) return false;
-  const auto file = static_cast<HBITMAP>(
-      LoadImageA(nullptr, path, IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION));
+  const HBITMAP file = LoadBitmapFile(path, info);
   if (file == nullptr) return false;
-  BITMAP loaded{};
-  const bool asChecked = GetObjectA(file, sizeof loaded, &loaded) == sizeof loaded &&
-                         loaded.bmWidth == info.width &&
-                         (loaded.bmHeight == info.height || loaded.bmHeight == -info.height);
   const TileSize picture{static_cast<std::uint16_t>(info.width),
                          static_cast<std::uint16_t>(info.height)};
   const TileSize tile = RepeatedTileSize(picture.width, picture.height);
@@ -69,7 +63,7 @@ bool LoadPicture(const char* path, Picture& out) noexcept {
   Picture made;
   made.width = tile.width;
   made.height = tile.height;
-  const HDC screen = asChecked ? GetDC(nullptr) : nullptr;
+  const HDC screen = GetDC(nullptr);
   if (screen != nullptr) {
     made.dc = CreateCompatibleDC(screen);
     made.bitmap = CreateCompatibleBitmap(screen, tile.width, tile.height);
