@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "control_text.h"
 #include "form_main.h"
 #include "resources/resource_ids.h"
 
@@ -16,18 +17,9 @@ constexpr char kAlreadyExcluded[] = "That application is already excluded.";
 // A list box counts its entries in 16 bits on the oldest systems.
 constexpr LRESULT kMostEntries = 65535;
 
-std::string TextOf(HWND window) {
-  char text[MAX_PATH + 1] = {};
-  GetWindowTextA(window, text, sizeof text);
-  return text;
-}
-
 std::string EntryText(HWND list, LRESULT index) {
-  const LRESULT length = SendMessageA(list, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
-  if (length == LB_ERR) return {};
-  std::string text(static_cast<std::size_t>(length) + 1, '\0');
-  SendMessageA(list, LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
-  text.resize(static_cast<std::size_t>(length));
+  std::string text;
+  ReadListBoxEntry(list, index, text);
   return text;
 }
 
@@ -58,7 +50,7 @@ void FormMain::ButtonAppExSpecifyClick() {
 void FormMain::ButtonAppExAddClick() {
   HWND list = Control(IDC_ListBoxAppEx);
   HWND edit = Control(IDC_EditAppEx);
-  const std::string name = TextOf(edit);
+  const std::string name = WindowText(edit);
   if (SendMessageA(list, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
                    reinterpret_cast<LPARAM>(name.c_str())) == LB_ERR) {
     SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
@@ -73,7 +65,7 @@ void FormMain::ButtonAppExModifyClick() {
   HWND list = Control(IDC_ListBoxAppEx);
   const LRESULT selected = SendMessageA(list, LB_GETCURSEL, 0, 0);
   if (selected != LB_ERR) {
-    const std::string name = TextOf(Control(IDC_EditAppEx));
+    const std::string name = WindowText(Control(IDC_EditAppEx));
     // In place: an inserted entry is not sorted, and the same row stays
     // selected.
     SendMessageA(list, LB_DELETESTRING, static_cast<WPARAM>(selected), 0);
@@ -102,7 +94,7 @@ void FormMain::ListBoxAppExClick() {
 
 void FormMain::EditAppExChange() {
   HWND list = Control(IDC_ListBoxAppEx);
-  const std::string text = TextOf(Control(IDC_EditAppEx));
+  const std::string text = WindowText(Control(IDC_EditAppEx));
   const LRESULT selected = SendMessageA(list, LB_GETCURSEL, 0, 0);
   const bool hasSelection = selected != LB_ERR;
   // Exact, case-sensitive: a change of case counts as a change.

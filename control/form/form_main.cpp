@@ -134,10 +134,14 @@ void FormMain::FormCreate() {
   previousWindowProc_ = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(
       form_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&FormMain::SubclassWindowProc)));
 
-  tray_.Init(form_, env_.instance, env_.title, env_.notifyIcon);
+  // The notify-icon call sends to the taskbar and waits without a bound:
+  // every call of the icon first asks whether the taskbar answers.
+  tray_.Init(form_, env_.instance, env_.title, [this](DWORD message, NOTIFYICONDATAA& record) {
+    return TrayAnswers() && env_.notifyIcon && env_.notifyIcon(message, record);
+  });
   tray_.SetStatus(TrayStatus::StartingUp);
   // Fails quietly while the shell is not up; TaskbarCreated adds it later.
-  if (TrayAnswers()) tray_.Add();
+  tray_.Add();
   patchRunning_ = false;
 
   osXPOrLater_ = OsXPOrLater(env_.os);
@@ -186,7 +190,7 @@ LRESULT CALLBACK FormMain::SubclassWindowProc(HWND window, UINT message, WPARAM 
     if (message == self->msgTaskbarCreated_ && self->trayReady_) {
       // The shell has restarted: the icon and every adjustment are gone.
       const ShellMessenger::Operation operation(self->shellLink_);
-      if (self->TrayAnswers()) self->tray_.Add();
+      self->tray_.Add();
       self->LocateShellWindows();
       self->ApplySettings();
       self->SpinEdit14Change();

@@ -143,6 +143,8 @@ class FormMain {
   bool TrayReady() const { return trayReady_; }
   const TrayIcon& Tray() const { return tray_; }
   HWND Control(int id) const { return pages_.Control(id); }
+  // Whether the check box or radio button id is checked.
+  bool Checked(int id) const { return SendMessageA(Control(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
   HMENU PopupMenu() const { return popup_; }
 
   // Colour swatches: the fill colour of Shape1 to Shape3.
@@ -186,9 +188,9 @@ class FormMain {
   bool ReadIconColours(COLORREF& textBk, COLORREF& text);
   void WriteIconColours(COLORREF textBk, COLORREF text);
   void RestoreDesktopIconText();
-  void WriteSysColour(int element, COLORREF wanted);
+  void WriteSysColours(COLORREF appWorkspace, COLORREF desktop);
   void RestoreSystemColours();
-  bool FreePhysicalMemory(std::uint64_t& bytes) const;
+  std::uint64_t FreePhysicalMemory() const;
   void PickShapeColour(int shapeId);
   void StopTimers();
   void SetMenuChecked(int id, bool checked);

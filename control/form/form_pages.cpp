@@ -83,6 +83,12 @@ BOOL CALLBACK AddTool(HWND control, LPARAM param) {
   return TRUE;
 }
 
+// Tab sheets are dialogs whose ids are not control ids.
+bool IsTabSheet(HWND window) {
+  char cls[16];
+  return GetClassNameA(window, cls, sizeof cls) != 0 && lstrcmpA(cls, "#32770") == 0;
+}
+
 struct FindContext {
   int id;
   HWND found;
@@ -90,28 +96,17 @@ struct FindContext {
 
 BOOL CALLBACK FindById(HWND window, LPARAM param) {
   auto* ctx = reinterpret_cast<FindContext*>(param);
-  if (GetDlgCtrlID(window) == ctx->id) {
-    // Tab sheets are dialogs whose ids are not control ids; skip them.
-    char cls[16];
-    if (GetClassNameA(window, cls, sizeof cls) == 0 || lstrcmpA(cls, "#32770") != 0) {
-      ctx->found = window;
-      return FALSE;
-    }
+  if (GetDlgCtrlID(window) == ctx->id && !IsTabSheet(window)) {
+    ctx->found = window;
+    return FALSE;
   }
   return TRUE;
 }
 
-// Every control of the form and its sheets by id; the first one of an id
-// wins, as in the search by enumeration.
+// Every control of the form and its sheets, in the order of enumeration.
 BOOL CALLBACK NoteControl(HWND window, LPARAM param) {
   auto* controls = reinterpret_cast<std::vector<std::pair<int, HWND>>*>(param);
-  const int id = GetDlgCtrlID(window);
-  char cls[16];
-  if (GetClassNameA(window, cls, sizeof cls) != 0 && lstrcmpA(cls, "#32770") == 0) return TRUE;
-  for (const auto& c : *controls) {
-    if (c.first == id) return TRUE;
-  }
-  controls->emplace_back(id, window);
+  if (!IsTabSheet(window)) controls->emplace_back(GetDlgCtrlID(window), window);
   return TRUE;
 }
 
@@ -150,7 +145,12 @@ bool FormPages::Create(HINSTANCE instance, HWND form, DLGPROC pageProc, LPARAM p
   if (RunsUnderWine()) PaintGroupBoxesWhole(form);
   // The controls never change from now on: look each up once.
   EnumChildWindows(form_, NoteControl, reinterpret_cast<LPARAM>(&controls_));
-  std::sort(controls_.begin(), controls_.end());
+  // By id; the first one of an id wins, as in the search by enumeration.
+  const auto byId = [](const auto& a, const auto& b) { return a.first < b.first; };
+  std::stable_sort(controls_.begin(), controls_.end(), byId);
+  controls_.erase(std::unique(controls_.begin(), controls_.end(),
+                              [](const auto& a, const auto& b) { return a.first == b.first; }),
+                  controls_.end());
   return true;
 }
 

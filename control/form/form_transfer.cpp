@@ -7,21 +7,13 @@
 #include <string>
 
 #include "form_main.h"
+#include "control_text.h"
 #include "resources/resource_ids.h"
 #include "settings_transfer.h"
 #include "spin_edits.h"
 
 namespace vornal {
 namespace {
-
-std::string WindowText(HWND window) {
-  if (window == nullptr) return {};
-  const int length = GetWindowTextLengthA(window);
-  std::string text(static_cast<std::size_t>(length) + 1, '\0');
-  const int got = GetWindowTextA(window, text.data(), length + 1);
-  text.resize(static_cast<std::size_t>(got > 0 ? got : 0));
-  return text;
-}
 
 bool IsRadioButton(HWND window) {
   const auto type = static_cast<UINT>(GetWindowLongPtrA(window, GWL_STYLE)) & BS_TYPEMASK;
@@ -41,7 +33,7 @@ class DialogFields final : public FormFields {
   DialogFields(FormMain& form, HMENU menu) : form_(form), menu_(menu) {}
 
   bool Checked(int id) const override {
-    return SendMessageA(form_.Control(id), BM_GETCHECK, 0, 0) == BST_CHECKED;
+    return form_.Checked(id);
   }
   void SetChecked(int id, bool checked) override {
     HWND box = form_.Control(id);
@@ -139,9 +131,7 @@ void FormMain::FormToSettings() {
 }
 
 OutsideValues FormMain::OutsideFromForm() const {
-  const auto checked = [this](int id) {
-    return SendMessageA(Control(id), BM_GETCHECK, 0, 0) == BST_CHECKED;
-  };
+  const auto checked = [this](int id) { return Checked(id); };
   OutsideValues v;
   v.runAtStartup = checked(IDC_CheckBoxStartup);
   v.shellToolbarEnabled = checked(IDC_CheckBoxExplorer);
@@ -164,13 +154,9 @@ ExclusionList FormMain::ExclusionsFromForm() const {
   ExclusionList list;
   HWND box = Control(IDC_ListBoxAppEx);
   const auto count = SendMessageA(box, LB_GETCOUNT, 0, 0);
+  std::string name;
   for (LRESULT i = 0; i < count; ++i) {
-    const auto length = SendMessageA(box, LB_GETTEXTLEN, static_cast<WPARAM>(i), 0);
-    if (length < 0) continue;
-    std::string name(static_cast<std::size_t>(length) + 1, '\0');
-    SendMessageA(box, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(name.data()));
-    name.resize(static_cast<std::size_t>(length));
-    list.push_back(name);
+    if (ReadListBoxEntry(box, i, name)) list.push_back(name);
   }
   return list;
 }

@@ -10,11 +10,11 @@ namespace vornal {
 void FormMain::RestoreOnExit() {
   const ShellMessenger::Operation operation(shellLink_);
   KillTimer(form_, kTimerDesk);
-  if (TrayAnswers()) tray_.Delete();
+  tray_.Delete();
   RestoreDesktopIconText();
   // The check box, not the record, says whether the taskbar was changed:
   // its live preview may hold an unsaved state.
-  if (SendMessageA(Control(IDC_CheckBox15), BM_GETCHECK, 0, 0) == BST_CHECKED) {
+  if (Checked(IDC_CheckBox15)) {
     SetTaskbarAlpha(false, 255);
   }
   RestoreSystemColours();

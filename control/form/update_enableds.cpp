@@ -29,7 +29,7 @@ void FormMain::UpdateEnableds() {
   facts.taskbar = shell_.taskbar != nullptr;
   facts.desktopListView = shell_.desktopListView != nullptr;
   const EnabledStates states = EvaluateEnableRules(
-      [this](int id) { return SendMessageA(Control(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }, facts);
+      [this](int id) { return Checked(id); }, facts);
   for (const auto& [id, enabled] : states.All()) {
     if (id == IDM_DesktopTransparent1 || id == IDM_TaskbarTransparent1) {
       EnableMenuItem(popup_, static_cast<UINT>(id), MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));

@@ -24,7 +24,7 @@ bool FormMain::UnloadHookLibrary() { return hook_.Unload(); }
 void FormMain::ShowStatus(TrayStatus status) {
   tray_.SetStatus(status);
   // A taskbar that does not answer learns the state at the next change.
-  if (TrayAnswers()) tray_.Modify();
+  tray_.Modify();
 }
 
 void FormMain::ApplySettings() {

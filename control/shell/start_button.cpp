@@ -19,22 +19,18 @@ char UserDecimalSeparator() {
 
 }  // namespace
 
-bool FormMain::FreePhysicalMemory(std::uint64_t& bytes) const {
+std::uint64_t FormMain::FreePhysicalMemory() const {
   // The extended call reports memory beyond 4 GB; the old one saturates or
   // wraps there, and is kept for systems that lack the new one.
   if (globalMemoryStatusEx_ != nullptr) {
     MEMORYSTATUSEX status{};
     status.dwLength = sizeof status;
-    if (globalMemoryStatusEx_(&status)) {
-      bytes = status.ullAvailPhys;
-      return true;
-    }
+    if (globalMemoryStatusEx_(&status)) return status.ullAvailPhys;
   }
   MEMORYSTATUS status{};
   status.dwLength = sizeof status;
   GlobalMemoryStatus(&status);
-  bytes = status.dwAvailPhys;
-  return true;
+  return status.dwAvailPhys;
 }
 
 void FormMain::ApplyStartCaption() {
@@ -55,10 +51,9 @@ void FormMain::TimerStartTimer() {
       break;
     }
     case 3: {
-      std::uint64_t bytes = 0;
-      if (!FreePhysicalMemory(bytes)) return;
       bool useSaved = false;
-      const std::string caption = FreeMemoryCaption(bytes, UserDecimalSeparator(), useSaved);
+      const std::string caption =
+          FreeMemoryCaption(FreePhysicalMemory(), UserDecimalSeparator(), useSaved);
       startCaption_ = useSaved ? saved_.startCaption : caption;
       break;
     }

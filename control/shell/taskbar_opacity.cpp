@@ -27,6 +27,23 @@ void ShowNumber(HWND edit, int value) {
   SetWindowTextA(edit, std::to_string(value).c_str());  // its EN_CHANGE follows
 }
 
+// Spin edit n's number onto its track bar. False, with the bar left alone,
+// while the edit is empty: the user may just have cleared it.
+bool SpinToTrack(HWND edit, int n, HWND bar, int& value) {
+  bool empty = false;
+  value = SpinEditNumber(edit, n, empty);
+  if (empty) return false;
+  if (TrackPosition(bar) != value) SendMessageA(bar, TBM_SETPOS, TRUE, value);
+  return true;
+}
+
+// The track bar's position into spin edit n, unless it shows it already.
+void TrackToSpin(HWND bar, HWND edit, int n) {
+  const int position = TrackPosition(bar);
+  bool empty = false;
+  if (SpinEditNumber(edit, n, empty) != position || empty) ShowNumber(edit, position);
+}
+
 }  // namespace
 
 void FormMain::SetTaskbarAlpha(bool layered, int alpha) {
@@ -48,12 +65,9 @@ void FormMain::SetTaskbarAlpha(bool layered, int alpha) {
 }
 
 void FormMain::SpinEdit14Change() {
-  bool empty = false;
-  const int value = SpinEditNumber(Control(IDC_SpinEdit14), 14, empty);
-  if (empty) return;  // cleared by the user: wait for a number
-  HWND bar = Control(IDC_TrackBarTransparency);
-  if (TrackPosition(bar) != value) SendMessageA(bar, TBM_SETPOS, TRUE, value);
-  SetTaskbarAlpha(SendMessageA(Control(IDC_CheckBox15), BM_GETCHECK, 0, 0) == BST_CHECKED, value);
+  int value = 0;
+  if (!SpinToTrack(Control(IDC_SpinEdit14), 14, Control(IDC_TrackBarTransparency), value)) return;
+  SetTaskbarAlpha(Checked(IDC_CheckBox15), value);
 }
 
 void FormMain::CheckBox15Click() {
@@ -62,25 +76,16 @@ void FormMain::CheckBox15Click() {
 }
 
 void FormMain::TrackBarTransparencyChange() {
-  const int position = TrackPosition(Control(IDC_TrackBarTransparency));
-  bool empty = false;
-  HWND edit = Control(IDC_SpinEdit14);
-  if (SpinEditNumber(edit, 14, empty) != position || empty) ShowNumber(edit, position);
+  TrackToSpin(Control(IDC_TrackBarTransparency), Control(IDC_SpinEdit14), 14);
 }
 
 void FormMain::SpinEdit13Change() {
-  bool empty = false;
-  const int value = SpinEditNumber(Control(IDC_SpinEdit13), 13, empty);
-  if (empty) return;
-  HWND bar = Control(IDC_TrackBarDragTrans);
-  if (TrackPosition(bar) != value) SendMessageA(bar, TBM_SETPOS, TRUE, value);
+  int value = 0;
+  SpinToTrack(Control(IDC_SpinEdit13), 13, Control(IDC_TrackBarDragTrans), value);
 }
 
 void FormMain::TrackBarDragTransChange() {
-  const int position = TrackPosition(Control(IDC_TrackBarDragTrans));
-  bool empty = false;
-  HWND edit = Control(IDC_SpinEdit13);
-  if (SpinEditNumber(edit, 13, empty) != position || empty) ShowNumber(edit, position);
+  TrackToSpin(Control(IDC_TrackBarDragTrans), Control(IDC_SpinEdit13), 13);
 }
 
 }  // namespace vornal
