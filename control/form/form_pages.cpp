@@ -223,7 +223,7 @@ void FormPages::FitInnerPageControl(HWND tabs) {
 // controls, the most characters the edits take, and the track bar scales.
 void FormPages::SetUpControls() {
   for (int n = 1; n <= 16; ++n) {
-    const SpinEditSpec& bounds = SpinEditFor(n);
+    const SpinEditBounds& bounds = SpinEditFor(n);
     HWND edit = Control(bounds.id);
     HWND updown = Control(bounds.id + IDC_SPIN_PARTNER_OFFSET);
     // Without bounds the arrows run over the whole range of an int, and

@@ -20,7 +20,7 @@ bool IsRadioButton(HWND window) {
   return type == BS_RADIOBUTTON || type == BS_AUTORADIOBUTTON;
 }
 
-const SpinEditSpec* SpinSpecFor(int id) {
+const SpinEditBounds* SpinBoundsFor(int id) {
   if (id < IDC_SpinEdit1 || id > IDC_SpinEdit16) return nullptr;
   return &SpinEditFor(id - IDC_SpinEdit1 + 1);
 }
@@ -43,12 +43,12 @@ class DialogFields final : public FormFields {
     if (checked || !IsRadioButton(box)) form_.ControlChanged(id);
   }
   long long SpinValue(int id) const override {
-    const SpinEditSpec* bounds = SpinSpecFor(id);
+    const SpinEditBounds* bounds = SpinBoundsFor(id);
     return bounds != nullptr ? SpinEditValue(Text(id), *bounds) : 0;
   }
   void SetSpinValue(int id, long long value) override {
     // A spin edit shows only values within its bounds, whatever was stored.
-    const SpinEditSpec* bounds = SpinSpecFor(id);
+    const SpinEditBounds* bounds = SpinBoundsFor(id);
     if (bounds != nullptr && bounds->Bounded()) {
       value = std::clamp(value, bounds->minValue, bounds->maxValue);
     }

@@ -8,10 +8,10 @@
 namespace vornal {
 namespace {
 
-constexpr SpinEditSpec Bounded16(int id) { return {id, 1, 65535, 5}; }
-constexpr SpinEditSpec Byte(int id) { return {id, 0, 255, 3}; }
+constexpr SpinEditBounds Bounded16(int id) { return {id, 1, 65535, 5}; }
+constexpr SpinEditBounds Byte(int id) { return {id, 0, 255, 3}; }
 
-constexpr SpinEditSpec kSpinEdits[16] = {
+constexpr SpinEditBounds kSpinEdits[16] = {
     Bounded16(IDC_SpinEdit1),  Bounded16(IDC_SpinEdit2),  Bounded16(IDC_SpinEdit3),
     Bounded16(IDC_SpinEdit4),  Bounded16(IDC_SpinEdit5),  Bounded16(IDC_SpinEdit6),
     Bounded16(IDC_SpinEdit7),  Bounded16(IDC_SpinEdit8),  Bounded16(IDC_SpinEdit9),
@@ -22,9 +22,9 @@ constexpr SpinEditSpec kSpinEdits[16] = {
 
 }  // namespace
 
-const SpinEditSpec& SpinEditFor(int n) { return kSpinEdits[n - 1]; }
+const SpinEditBounds& SpinEditFor(int n) { return kSpinEdits[n - 1]; }
 
-long long SpinEditValue(const std::string& text, const SpinEditSpec& bounds) {
+long long SpinEditValue(const std::string& text, const SpinEditBounds& bounds) {
   const char* begin = text.c_str();
   char* end = nullptr;
   errno = 0;

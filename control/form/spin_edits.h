@@ -8,7 +8,7 @@
 
 namespace vornal {
 
-struct SpinEditSpec {
+struct SpinEditBounds {
   int id;
   long long minValue;
   long long maxValue;  // minValue == maxValue: no bounds and no digit limit
@@ -18,10 +18,10 @@ struct SpinEditSpec {
 };
 
 // Spin edit N (1 to 16) as the dialog has it.
-const SpinEditSpec& SpinEditFor(int n);
+const SpinEditBounds& SpinEditFor(int n);
 
 // The value a spin edit's text stands for: text that is not a whole number
 // gives the minimum, and a bounded spin edit keeps its value in bounds.
-long long SpinEditValue(const std::string& text, const SpinEditSpec& bounds);
+long long SpinEditValue(const std::string& text, const SpinEditBounds& bounds);
 
 }  // namespace vornal

@@ -66,7 +66,7 @@ TEST(TrayStatus, TipsAreTheTitleAndTheStateSuffix) {
 }
 
 TEST(SpinEdits, ValuesKeepToTheirBounds) {
-  const SpinEditSpec& thickness = SpinEditFor(1);
+  const SpinEditBounds& thickness = SpinEditFor(1);
   EXPECT_EQ(thickness.id, IDC_SpinEdit1);
   EXPECT_EQ(SpinEditValue("6", thickness), 6);
   EXPECT_EQ(SpinEditValue("0", thickness), 1);
@@ -75,14 +75,14 @@ TEST(SpinEdits, ValuesKeepToTheirBounds) {
   EXPECT_EQ(SpinEditValue("12a", thickness), 1);
   EXPECT_EQ(SpinEditValue(" 12", thickness), 1);
 
-  const SpinEditSpec& alpha = SpinEditFor(13);
+  const SpinEditBounds& alpha = SpinEditFor(13);
   EXPECT_EQ(alpha.maxValue, 255);
   EXPECT_EQ(alpha.digits, 3);
   EXPECT_EQ(SpinEditValue("300", alpha), 255);
   EXPECT_EQ(SpinEditValue("0", alpha), 0);
   EXPECT_EQ(SpinEditFor(14).maxValue, 255);
 
-  const SpinEditSpec& unbounded = SpinEditFor(15);
+  const SpinEditBounds& unbounded = SpinEditFor(15);
   EXPECT_FALSE(unbounded.Bounded());
   EXPECT_EQ(unbounded.digits, 0);
   EXPECT_EQ(SpinEditValue("70000", unbounded), 70000);

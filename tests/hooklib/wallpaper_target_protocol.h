@@ -6,7 +6,7 @@
 namespace vornal::test {
 
 // wParam: a kind below, made 200x150 inside a visible backdrop (the one
-// before is destroyed); lParam: PictureSpec. Erases the window (or paints
+// before is destroyed); lParam: PictureRequest. Erases the window (or paints
 // it black, validates it and sends it WM_VSCROLL with the scroll request)
 // and answers MAKELONG(client pixels showing the picture tiled from the
 // top-left corner, client pixels), read from the window's own DC.
@@ -22,7 +22,7 @@ enum : WPARAM {
 
 // Picture kind (0 window, 1 MDI, 2 TV, as in PatternPixel), size up to
 // 1023 a side, scroll request (none: -1).
-inline LPARAM PictureSpec(int kind, int width, int height, int scrollRequest = -1) {
+inline LPARAM PictureRequest(int kind, int width, int height, int scrollRequest = -1) {
   return static_cast<LPARAM>(kind | width << 2 | height << 12 | (scrollRequest + 1) << 22);
 }
 

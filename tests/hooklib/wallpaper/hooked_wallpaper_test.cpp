@@ -84,7 +84,7 @@ TEST(HookedWallpaper, EachWindowShowsItsPictureTiledFromItsTopLeftCornerOrNone) 
       target.Send(RegisterWindowMessageA("Vornal_SettingsUpdated"));
     }
     const LRESULT r = target.Send(kShowWallpaperWindow, c.kind,
-                                  PictureSpec(c.picture.kind, c.picture.width, c.picture.height, c.scroll));
+                                  PictureRequest(c.picture.kind, c.picture.width, c.picture.height, c.scroll));
     const Shows shows = HIWORD(r) > 0 && LOWORD(r) == HIWORD(r) ? kTiled : LOWORD(r) == 0 ? kNothing : kPartly;
     EXPECT_EQ(shows, c.shows) << "kind " << c.kind << ", stage " << c.stage << ", scroll " << c.scroll;
   }
