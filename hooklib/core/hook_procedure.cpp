@@ -37,14 +37,32 @@ void Dispatch(const CWPRETSTRUCT& record) noexcept {
   }
 }
 
+// Windows runs a hook for programs of the other bitness in the thread that
+// installed it, with the record of a window of that program. Those windows
+// get the effects from the library copy of their own bitness; here, in the
+// installing process, such a call only passes on. Everywhere else the
+// handle is null and this costs one test.
+bool ForeignWindowInInstaller(HHOOK hook, HWND window) noexcept {
+  if (hook == nullptr) return false;
+  DWORD process = 0;
+  GetWindowThreadProcessId(window, &process);
+  return process != GetCurrentProcessId();
+}
+
 }  // namespace
 
 extern "C" LRESULT CALLBACK VornalHook(int nCode, WPARAM wParam, LPARAM lParam) noexcept {
-  if (nCode < 0) return CallNextHookEx(g_library.hookHandle, nCode, wParam, lParam);
+  const HHOOK hook = g_library.hookHandle.load(std::memory_order_relaxed);
+  if (nCode < 0) return CallNextHookEx(hook, nCode, wParam, lParam);
   const auto* record = reinterpret_cast<const CWPRETSTRUCT*>(lParam);
-  if (record != nullptr && vornal::hooklib::EnsureStarted()) Dispatch(*record);
-  CallNextHookEx(g_library.hookHandle, nCode, wParam, lParam);
+  if (record != nullptr && !ForeignWindowInInstaller(hook, record->hwnd) &&
+      vornal::hooklib::EnsureStarted()) {
+    Dispatch(*record);
+  }
+  CallNextHookEx(hook, nCode, wParam, lParam);
   return 0;
 }
 
-extern "C" void CALLBACK VornalSetup(HHOOK hook) noexcept { g_library.hookHandle = hook; }
+extern "C" void CALLBACK VornalSetup(HHOOK hook) noexcept {
+  g_library.hookHandle.store(hook, std::memory_order_relaxed);
+}

@@ -24,7 +24,9 @@ inline constexpr UINT kNoMessage = 0xFFFFFFFFu;
 
 struct LibraryState {
   HMODULE module = nullptr;
-  HHOOK hookHandle = nullptr;
+  // Set only in the process that installed the hook (VornalSetup), on its
+  // hook thread, and read by every thread that runs the hook procedure.
+  std::atomic<HHOOK> hookHandle{nullptr};
   UINT msgSettingsUpdated = kNoMessage;
 
   // Optional user32 entry points; null where the system lacks them.

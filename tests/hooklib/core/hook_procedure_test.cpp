@@ -101,6 +101,35 @@ TEST_F(HookProcedure, UnlistedMessagesReachNoHandler) {
   Deliver(WM_EXITSIZEMOVE, window.Handle());
 }
 
+// Windows calls a hook in the installing thread for the programs of the
+// other bitness, with their windows; the library copy of the installing
+// process must leave those to the copy in their own process.
+TEST_F(HookProcedure, TheInstallingProcessOnlyPassesOnWindowsOfOtherProcesses) {
+  const HWND foreign = GetDesktopWindow();
+  DWORD owner = 0;
+  GetWindowThreadProcessId(foreign, &owner);
+  ASSERT_NE(owner, GetCurrentProcessId()) << "the desktop window belongs to another process";
+  TestWindow own = TestWindow::TopLevel(600, 400);
+  struct InstalledHere {
+    // CallNextHookEx ignores the handle; only whether one is set matters.
+    InstalledHere() { Library().setup(reinterpret_cast<HHOOK>(static_cast<INT_PTR>(0x1000))); }
+    ~InstalledHere() { Library().setup(nullptr); }
+  } installedHere;
+
+  SetSettingsDword("SpinValue13", 90);
+  const HookChain::Outcome passed = chain_.Call(HC_ACTION, SettingsUpdatedMessage(), foreign);
+  EXPECT_TRUE(passed.nextCalled);
+  EXPECT_EQ(passed.result, 0);
+  Deliver(WM_MOVING, own.Handle());
+  EXPECT_EQ(own.Alpha(), 200) << "another process's window reloaded nothing here";
+  Deliver(WM_EXITSIZEMOVE, own.Handle());
+
+  Deliver(SettingsUpdatedMessage(), own.Handle());
+  Deliver(WM_MOVING, own.Handle());
+  EXPECT_EQ(own.Alpha(), 90) << "the process's own windows still get everything";
+  Deliver(WM_EXITSIZEMOVE, own.Handle());
+}
+
 TEST(HostFloatingPoint, StartUpAndReloadLeaveTheControlWordAsTheHostHadIt) {
   EXPECT_EQ(ControlWordAfterFirstCall(), 0x027F) << "after the call that ran start-up";
   const unsigned short before = ReadControlWord();
