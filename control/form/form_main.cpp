@@ -6,6 +6,7 @@
 #include <commctrl.h>
 
 #include "resources/resource_ids.h"
+#include "host_protocol.h"
 #include "settings_store.h"
 
 namespace vornal {
@@ -67,8 +68,13 @@ FormEnvironment ProcessEnvironment(HINSTANCE instance) {
   GetModuleFileNameA(nullptr, path, MAX_PATH);
   env.programPath = path;
   const std::string::size_type slash = env.programPath.find_last_of("\\/:");
-  env.libraryPath = env.programPath.substr(0, slash == std::string::npos ? 0 : slash + 1) +
-                    "VornalLib.dll";
+  const std::string folder = env.programPath.substr(0, slash == std::string::npos ? 0 : slash + 1);
+  env.libraryPath = folder + "VornalLib.dll";
+#ifdef _WIN64
+  // A hook library reaches programs of its own bitness only: the 32-bit
+  // programs of a 64-bit desktop are served by the host and its library.
+  env.hostPath = folder + kHostFileName;
+#endif
   OSVERSIONINFOA info{};
   info.dwOSVersionInfoSize = sizeof info;
 #pragma GCC diagnostic push
@@ -153,6 +159,12 @@ void FormMain::FormCreate() {
   if (HMODULE kernel32 = GetModuleHandleA("kernel32.dll")) {
     globalMemoryStatusEx_ = reinterpret_cast<GlobalMemoryStatusExProc>(
         reinterpret_cast<void*>(GetProcAddress(kernel32, "GlobalMemoryStatusEx")));
+    // Windows before XP SP2 lacks it, and runs no 64-bit programs either.
+    using IsWow64ProcessProc = BOOL(WINAPI*)(HANDLE, PBOOL);
+    const auto isWow64Process = reinterpret_cast<IsWow64ProcessProc>(
+        reinterpret_cast<void*>(GetProcAddress(kernel32, "IsWow64Process")));
+    BOOL wow64 = FALSE;
+    onWow64_ = isWow64Process != nullptr && isWow64Process(GetCurrentProcess(), &wow64) && wow64;
   }
 
   // Also notes the Start button's caption.

@@ -12,7 +12,9 @@
 #include <string>
 
 #include "form_pages.h"
-#include "hook_binding.h"
+#include "hook_host.h"
+#include "hook_reach.h"
+#include "hook_thread.h"
 #include "os_version.h"
 #include "settings_record.h"
 #include "settings_store.h"
@@ -30,6 +32,9 @@ struct FormEnvironment {
   std::string title = "Vornal";
   std::string programPath;  // full path of Vornal.exe, for the Run value
   std::string libraryPath;  // full path of VornalLib.dll
+  // Full path of VornalHost32.exe, which serves the programs of the other
+  // bitness; empty where every program has the program's own bitness.
+  std::string hostPath;
   OsVersion os;
   std::function<void(HWND owner, const char* text)> showError;
   std::function<bool(HWND owner, const char* text)> confirm;
@@ -103,7 +108,9 @@ class FormMain {
 
   // Bringing the running system in line with the record.
   void ApplySettings();
+  // The hook of the program's own bitness, installed by the hook thread.
   bool LoadHookLibrary();
+  // Removes every hook: the program's own and the host's.
   bool UnloadHookLibrary();
 
   // Shell adjustments.
@@ -140,6 +147,7 @@ class FormMain {
   // State that tests and the program's entry look at.
   const Settings& Record() const { return settings_; }
   bool PatchRunning() const { return patchRunning_; }
+  OtherBitness OtherBitnessState() const;
   bool TrayReady() const { return trayReady_; }
   const TrayIcon& Tray() const { return tray_; }
   HWND Control(int id) const { return pages_.Control(id); }
@@ -184,6 +192,11 @@ class FormMain {
   // Whether the taskbar takes notify-icon calls now, which wait for it.
   bool TrayAnswers();
   void ApplyHook();
+  // Starts the host for the programs of the other bitness; false when that
+  // failed in a way the user has to hear of.
+  bool StartHookHost();
+  bool HookHostServes() const;
+  bool AnyHookRunning() const { return ownHook_.Installed() || host_.Running(); }
   void SetTaskbarAlpha(bool layered, int alpha);
   bool ReadIconColours(COLORREF& textBk, COLORREF& text);
   void WriteIconColours(COLORREF textBk, COLORREF text);
@@ -217,6 +230,9 @@ class FormMain {
   bool patchRunning_ = false;
   bool osXPOrLater_ = false;
   bool os98Or2000OrLater_ = false;
+  bool onWow64_ = false;          // a 32-bit program on 64-bit Windows
+  bool hostFailed_ = false;       // the last start of the host failed
+  bool noThirtyTwoBit_ = false;   // this system runs no 32-bit programs
   SetLayeredProc setLayeredWindowAttributes_ = nullptr;
   GlobalMemoryStatusExProc globalMemoryStatusEx_ = nullptr;
 
@@ -229,7 +245,8 @@ class FormMain {
   std::array<std::uint32_t, 3> shapeColours_{};
   std::array<COLORREF, 16> customColours_{};  // the colour dialog's own
   std::string lastBitmap_;                     // the file last picked with any picker
-  HookBinding hook_;
+  HookThread ownHook_{env_.libraryPath};
+  HookHost host_;
   TrayIcon tray_;
 };
 

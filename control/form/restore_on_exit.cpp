@@ -18,7 +18,10 @@ void FormMain::RestoreOnExit() {
     SetTaskbarAlpha(false, 255);
   }
   RestoreSystemColours();
-  if (patchRunning_) patchRunning_ = !UnloadHookLibrary();
+  if (patchRunning_) {
+    UnloadHookLibrary();
+    patchRunning_ = AnyHookRunning();
+  }
   RedrawDesktop1Click();
 }
 

@@ -17,9 +17,30 @@ constexpr char kStartError[] =
 
 }  // namespace
 
-bool FormMain::LoadHookLibrary() { return hook_.Load(env_.libraryPath); }
+bool FormMain::LoadHookLibrary() { return ownHook_.Install(); }
 
-bool FormMain::UnloadHookLibrary() { return hook_.Unload(); }
+bool FormMain::UnloadHookLibrary() {
+  const bool own = ownHook_.Remove();
+  const bool host = host_.Stop();
+  return own && host;
+}
+
+bool FormMain::HookHostServes() const { return !env_.hostPath.empty() && !noThirtyTwoBit_; }
+
+bool FormMain::StartHookHost() {
+  const OtherBitness outcome = host_.Start(env_.hostPath);
+  hostFailed_ = outcome == OtherBitness::Failed;
+  // Said once, in the status line; the host is not tried again.
+  noThirtyTwoBit_ = outcome == OtherBitness::Unsupported;
+  return !hostFailed_;
+}
+
+OtherBitness FormMain::OtherBitnessState() const {
+  if (env_.hostPath.empty()) return onWow64_ ? OtherBitness::Unserved : OtherBitness::None;
+  if (noThirtyTwoBit_) return OtherBitness::Unsupported;
+  if (host_.Running()) return OtherBitness::Running;
+  return hostFailed_ ? OtherBitness::Failed : OtherBitness::None;
+}
 
 void FormMain::ShowStatus(TrayStatus status) {
   tray_.SetStatus(status);
@@ -46,6 +67,7 @@ void FormMain::ApplySettings() {
   ApplyHook();
 
   SetWindowTextA(Control(IDC_LabelStatus), PatchStatusText(patchRunning_));
+  SetWindowTextA(Control(IDC_LabelReach), ReachText(ownHook_.Installed(), OtherBitnessState()).c_str());
   ShowStatus(patchRunning_ ? TrayStatus::PatchRunning : TrayStatus::PatchNotRunning);
   SetMenuChecked(IDM_PatchEnabled1, settings_.RadioFlag(3));
   SetMenuChecked(IDM_TaskbarTransparent1, settings_.CheckFlag(15));
@@ -58,39 +80,50 @@ void FormMain::ApplySettings() {
 }
 
 void FormMain::ApplyHook() {
-  // An error box re-enables its owner when it closes; the form stays
-  // disabled until applying has finished.
-  const auto error = [this](const char* text) {
-    if (env_.showError) env_.showError(form_, text);
-    EnableWindow(form_, FALSE);
-  };
-  switch (PlanHookAction(settings_.RadioFlag(3), patchRunning_, Is9xFamily(env_.os))) {
+  const bool on = settings_.RadioFlag(3);
+  bool reload = false;
+  bool startFailed = false;
+  bool unloadFailed = false;
+  switch (PlanHookAction(on, ownHook_.Installed(), Is9xFamily(env_.os))) {
     case HookAction::Nothing:
       break;
     case HookAction::BroadcastReload:
-      // Every hooked process reads the settings again when the message
-      // passes through its hook, which sees sent messages only. A notify
-      // send is delivered as a sent message but never waits for a window
-      // that does not answer.
-      SendNotifyMessageA(HWND_BROADCAST, msgSettingsUpdated_, 0, 0);
+      reload = true;
       break;
     case HookAction::Reinstall:
-      patchRunning_ = !UnloadHookLibrary();
-      if (patchRunning_) {
-        error(kUnloadError);
-        break;
-      }
-      patchRunning_ = LoadHookLibrary();
-      if (!patchRunning_) error(kStartError);
+      unloadFailed = !ownHook_.Remove();
+      if (!unloadFailed) startFailed = !LoadHookLibrary();
       break;
     case HookAction::Install:
-      patchRunning_ = LoadHookLibrary();
-      if (!patchRunning_) error(kStartError);
+      startFailed = !LoadHookLibrary();
       break;
     case HookAction::Remove:
-      patchRunning_ = !UnloadHookLibrary();
-      if (patchRunning_) error(kUnloadError);
+      unloadFailed = !ownHook_.Remove();
       break;
+  }
+  // The other bitness, through the host (never on the 9x family).
+  if (HookHostServes()) {
+    switch (PlanHookAction(on, host_.Running(), false)) {
+      case HookAction::Install: startFailed = !StartHookHost() || startFailed; break;
+      case HookAction::BroadcastReload: reload = true; break;
+      case HookAction::Remove: unloadFailed = !host_.Stop() || unloadFailed; break;
+      default: break;
+    }
+  }
+  if (reload) {
+    // Every hooked process, of either bitness, reads the settings again
+    // when the message passes through its hook, which sees sent messages
+    // only. A notify send is delivered as a sent message but never waits
+    // for a window that does not answer.
+    SendNotifyMessageA(HWND_BROADCAST, msgSettingsUpdated_, 0, 0);
+  }
+  patchRunning_ = AnyHookRunning();
+  // One box per apply. An error box re-enables its owner when it closes;
+  // the form stays disabled until applying has finished.
+  const char* error = unloadFailed ? kUnloadError : startFailed ? kStartError : nullptr;
+  if (error != nullptr && env_.showError) {
+    env_.showError(form_, error);
+    EnableWindow(form_, FALSE);
   }
 }
 

@@ -169,6 +169,8 @@
 #define IDC_Label34 1534
 #define IDC_LabelStatus 1581
 #define IDC_LabelVer 1582
+// Under the patch state: which programs the patch reaches.
+#define IDC_LabelReach 1583
 
 #define IDC_GroupBox1 1601
 #define IDC_GroupBox2 1602

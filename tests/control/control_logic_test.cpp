@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "hook_plan.h"
+#include "hook_reach.h"
 #include "os_version.h"
 #include "resources/resource_ids.h"
 #include "spin_edits.h"
@@ -46,6 +47,50 @@ TEST(HookPlan, CoversEverySwitchAndState) {
   EXPECT_EQ(PlanHookAction(false, true, true), HookAction::Remove);
   EXPECT_EQ(PlanHookAction(false, false, false), HookAction::Nothing);
   EXPECT_EQ(PlanHookAction(false, false, true), HookAction::Nothing);
+}
+
+TEST(HookReach, AHostThatCannotBeCreatedFailsOnlyWhere32BitProgramsRun) {
+  struct Case {
+    unsigned long error;
+    bool runs32Bit;
+    OtherBitness expected;
+  };
+  const Case cases[] = {
+      {2, true, OtherBitness::Failed},        // the host's file is missing
+      {5, true, OtherBitness::Failed},        // access denied
+      {193, true, OtherBitness::Unsupported},  // bad image format: no 32-bit subsystem
+      {216, true, OtherBitness::Unsupported},  // machine type refused
+      {2, false, OtherBitness::Unsupported},   // no WOW64: nothing to reach, nothing to report
+      {1359, false, OtherBitness::Unsupported},  // what a 64-bit-only Wine answers
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(UncreatedHost(c.error, c.runs32Bit), c.expected)
+        << "error " << c.error << ", 32-bit programs " << c.runs32Bit;
+  }
+}
+
+TEST(HookReach, TheStatusLineSaysWhichProgramsThePatchReaches) {
+  struct Case {
+    bool ownRunning;
+    OtherBitness other;
+    const char* text;
+  };
+  const Case cases[] = {
+      {false, OtherBitness::None, ""},
+      {false, OtherBitness::Failed, ""},
+      {false, OtherBitness::Unsupported, ""},
+      {true, OtherBitness::None, ""},
+      {true, OtherBitness::Running, "For 64-bit and 32-bit programs."},
+      {true, OtherBitness::Unsupported, "For 64-bit programs; this system runs no 32-bit ones."},
+      {true, OtherBitness::Failed, "Not for 32-bit programs: VornalHost32.exe failed."},
+      {false, OtherBitness::Running, "Only for 32-bit programs: VornalLib.dll failed."},
+      {true, OtherBitness::Unserved, "Not for 64-bit programs: use the 64-bit edition."},
+      {false, OtherBitness::Unserved, ""},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(ReachText(c.ownRunning, c.other), c.text)
+        << "own " << c.ownRunning << ", other " << static_cast<int>(c.other);
+  }
 }
 
 TEST(TrayStatus, TipsAreTheTitleAndTheStateSuffix) {

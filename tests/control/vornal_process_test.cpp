@@ -2,6 +2,7 @@
 // Apply and Cancel, the start error without the library, the tray toggles
 // and the close box. Uses the Wine session's real HKEY_CURRENT_USER.
 #include "broadcast_counter.h"
+#include "bundle_folder.h"
 #include "expected_texts.h"
 #include "vornal_process.h"
 
@@ -35,14 +36,9 @@ TEST_F(VornalProcess, SecondCopyShowsTheFirstCopysDialogAndEnds) {
 }
 
 TEST_F(VornalProcess, PatchWithoutTheLibraryShowsTheStartErrorOnce) {
-  // A copy of the program in a folder of its own, without VornalLib.dll.
-  char temp[MAX_PATH] = {};
-  GetTempPathA(MAX_PATH, temp);
-  const std::string folder = std::string(temp) + "vornal-nolib-" + std::to_string(GetCurrentProcessId());
-  CreateDirectoryA(folder.c_str(), nullptr);
-  const std::string copy = folder + "\\Vornal.exe";
-  ASSERT_TRUE(CopyFileA(BesideThisProgram("Vornal.exe").c_str(), copy.c_str(), FALSE));
-  Launch(copy);
+  const BundleFolder folder({"Vornal.exe"});
+  ASSERT_TRUE(folder.Ready());
+  Launch(folder.Path("Vornal.exe"));
 
   Click(Control(IDC_RadioButton5));
   ClickLater(Control(IDC_ButtonApply));
@@ -59,8 +55,6 @@ TEST_F(VornalProcess, PatchWithoutTheLibraryShowsTheStartErrorOnce) {
 
   PostMessageA(form, WM_COMMAND, IDM_Exit1, 0);
   EXPECT_TRUE(app.HasExited(20000));
-  DeleteFileA(copy.c_str());
-  RemoveDirectoryA(folder.c_str());
 }
 
 TEST_F(VornalProcess, TrayToggleSavesUnappliedEdits) {

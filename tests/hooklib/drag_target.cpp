@@ -60,7 +60,7 @@ LRESULT CALLBACK ControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
       return state;
     }
     case kLibraryMapped:
-      return GetModuleHandleA("VornalLib.dll") != nullptr ? 1 : 0;
+      return GetModuleHandleA(wParam == kSecondLibrary ? "VornalLib32.dll" : "VornalLib.dll") != nullptr;
     case WM_DESTROY:
       PostQuitMessage(0);
       return 0;

@@ -18,9 +18,12 @@ enum : UINT {
   // Sends WM_EXITSIZEMOVE to that window, answers with its DragState and
   // destroys it.
   kEndDrag = WM_APP + 2,
-  // Answers 1 when VornalLib.dll is mapped into the helper, else 0.
+  // Answers 1 when VornalLib.dll (wParam kSecondLibrary: VornalLib32.dll,
+  // the host's) is mapped into the helper, else 0.
   kLibraryMapped = WM_APP + 3,
 };
+
+inline constexpr WPARAM kSecondLibrary = 1;
 
 // Flags of kBeginDrag's wParam.
 inline constexpr WPARAM kAsDialog = 0x10000;    // a window of the dialog class "#32770"

@@ -45,6 +45,22 @@ inline int CountProcesses(const char* exeName) {
   return count;
 }
 
+// Ends every process of that executable; for clearing up after a failure,
+// since a Wine process left behind holds the test's output open.
+inline void KillProcesses(const char* exeName) {
+  HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+  PROCESSENTRY32 entry{};
+  entry.dwSize = sizeof entry;
+  for (BOOL more = Process32First(snapshot, &entry); more; more = Process32Next(snapshot, &entry)) {
+    if (lstrcmpiA(entry.szExeFile, exeName) != 0) continue;
+    if (HANDLE process = OpenProcess(PROCESS_TERMINATE, FALSE, entry.th32ProcessID)) {
+      TerminateProcess(process, 1);
+      CloseHandle(process);
+    }
+  }
+  CloseHandle(snapshot);
+}
+
 // One running Vornal.exe and its form.
 class VornalProcess : public ::testing::Test {
  protected:
@@ -67,8 +83,11 @@ class VornalProcess : public ::testing::Test {
     const ULONGLONG start = GetTickCount64();
     ASSERT_TRUE(app.Start(path));
     ASSERT_TRUE(WaitFor([&] { return (form = app.FindTopLevel("TFormMain", "Vornal")) != nullptr; }));
-    // Start-up has finished once the status has been written.
-    ASSERT_TRUE(WaitFor([&] { return WindowText(Control(IDC_LabelStatus)).rfind("Patch", 0) == 0; }));
+    // Start-up has finished once the status has been written and the form
+    // takes input again.
+    ASSERT_TRUE(WaitFor([&] {
+      return WindowText(Control(IDC_LabelStatus)).rfind("Patch", 0) == 0 && IsWindowEnabled(form);
+    }));
     startMs = GetTickCount64() - start;
   }
 

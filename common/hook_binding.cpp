@@ -2,10 +2,15 @@
 
 namespace vornal {
 
-bool HookBinding::Load(const std::string& libraryPath) {
+// A hook that cannot be removed keeps its library loaded: its code may
+// still be called.
+HookBinding::~HookBinding() { Unload(); }
+
+bool HookBinding::Load(const char* libraryPath) {
+  if (library_ != nullptr) return hook_ != nullptr;
   // Always a full path: a bare name would let a planted copy in the current
   // folder or on the search path run inside every process of the desktop.
-  HMODULE library = LoadLibraryA(libraryPath.c_str());
+  HMODULE library = LoadLibraryA(libraryPath);
   if (library == nullptr) return false;
   const auto hookProc = reinterpret_cast<HOOKPROC>(
       reinterpret_cast<void*>(GetProcAddress(library, "VornalHook")));
@@ -27,11 +32,17 @@ bool HookBinding::Load(const std::string& libraryPath) {
 }
 
 bool HookBinding::Unload() {
-  if (!UnhookWindowsHookEx(hook_)) return false;
-  hook_ = nullptr;
+  if (hook_ != nullptr) {
+    if (!UnhookWindowsHookEx(hook_)) return false;
+    hook_ = nullptr;
+    NudgeTopLevelWindows();
+  }
+  if (library_ == nullptr) return true;
   const bool freed = FreeLibrary(library_) != FALSE;
   if (freed) library_ = nullptr;
   return freed;
 }
+
+void NudgeTopLevelWindows() { PostMessageA(HWND_BROADCAST, WM_NULL, 0, 0); }
 
 }  // namespace vornal

@@ -1,0 +1,11 @@
+# vornal_version_resource(<target> <file name> <description> <VFT_APP|VFT_DLL>)
+# Gives a Windows binary its version resource with the product version.
+function(vornal_version_resource target file_name description file_type)
+  set(VORNAL_FILE_NAME "${file_name}")
+  set(VORNAL_FILE_DESCRIPTION "${description}")
+  set(VORNAL_FILE_TYPE "${file_type}")
+  get_filename_component(VORNAL_INTERNAL_NAME "${file_name}" NAME_WE)
+  set(rc ${CMAKE_BINARY_DIR}/generated/version_${target}.rc)
+  configure_file(${PROJECT_SOURCE_DIR}/cmake/version_info.rc.in ${rc} @ONLY)
+  target_sources(${target} PRIVATE ${rc})
+endfunction()
