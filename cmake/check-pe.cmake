@@ -4,12 +4,16 @@
 #   cmake -DPE_FILE=<file> -DOBJDUMP=<objdump>
 #         -DALLOWED_DLLS=kernel32.dll,user32.dll,...
 #         [-DEXPECTED_EXPORTS=1:FirstName,2:SecondName]
+#         [-DMACHINE=i386|x86-64] [-DPRODUCT_VERSION=1.43]
 #         -P check-pe.cmake
 #
 # Lists may be separated by commas or semicolons. Every imported DLL must be
 # in ALLOWED_DLLS (compared ignoring case). The exports must be exactly
 # EXPECTED_EXPORTS, each "ordinal:name" with the name undecorated as given;
 # an empty or missing EXPECTED_EXPORTS means the file exports nothing.
+# MACHINE is the processor the file is built for, as objdump names its
+# format (pei-i386, pei-x86-64). PRODUCT_VERSION must be the file's version
+# and product version in its version resource (read with "strings").
 # Fails with a message that names what differs.
 
 cmake_minimum_required(VERSION 3.25)
@@ -49,6 +53,28 @@ string(REPLACE "]" ">" dump "${dump}")
 string(REPLACE "\n" ";" lines "${dump}")
 
 set(failures "")
+
+# Machine type.
+if(DEFINED MACHINE AND NOT MACHINE STREQUAL "")
+  if(NOT dump MATCHES "file format pei-([a-z0-9-]+)")
+    list(APPEND failures "no PE file format in the dump")
+  elseif(NOT CMAKE_MATCH_1 STREQUAL MACHINE)
+    list(APPEND failures "machine differs: expected ${MACHINE}, found ${CMAKE_MATCH_1}")
+  endif()
+endif()
+
+# Version resource: its texts are UTF-16, one per line of "strings -el".
+if(DEFINED PRODUCT_VERSION AND NOT PRODUCT_VERSION STREQUAL "")
+  find_program(STRINGS_PROGRAM strings REQUIRED)
+  execute_process(COMMAND "${STRINGS_PROGRAM}" -el "${PE_FILE}" OUTPUT_VARIABLE texts)
+  foreach(field FileVersion ProductVersion)
+    if(NOT texts MATCHES "${field}\n([^\n]*)\n")
+      list(APPEND failures "no ${field} in the version resource")
+    elseif(NOT CMAKE_MATCH_1 STREQUAL PRODUCT_VERSION)
+      list(APPEND failures "${field} differs: expected ${PRODUCT_VERSION}, found ${CMAKE_MATCH_1}")
+    endif()
+  endforeach()
+endif()
 
 # Imports.
 split_list(allowed "${ALLOWED_DLLS}")
@@ -119,4 +145,4 @@ if(failures)
   message(FATAL_ERROR "check-pe: ${PE_FILE}\n  ${text}")
 endif()
 list(JOIN imports ", " import_text)
-message(STATUS "check-pe: ${PE_FILE} imports only [${import_text}]; exports as expected")
+message(STATUS "check-pe: ${PE_FILE} ${MACHINE} imports only [${import_text}]; exports as expected")

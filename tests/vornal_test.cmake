@@ -23,3 +23,24 @@ elseif(NOT WIN32)
 else()
   set(VORNAL_CAN_RUN OFF)
 endif()
+
+# vornal_add_binary_check(<name> <file> ALLOWED <dlls> [EXPORTS <ordinal:name,...>])
+# A static check of a Windows binary of this build (cmake/check-pe.cmake):
+# its machine type, the DLLs it imports, its exports with their ordinals
+# and the product version in its version resource. Runs with cmake -P, so
+# also where nothing Windows can run.
+if(WIN32)
+  if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+    set(VORNAL_PE_MACHINE i386)
+  else()
+    set(VORNAL_PE_MACHINE x86-64)
+  endif()
+endif()
+function(vornal_add_binary_check name file)
+  cmake_parse_arguments(C "" "ALLOWED;EXPORTS" "" ${ARGN})
+  add_test(NAME ${name}
+    COMMAND ${CMAKE_COMMAND} -DPE_FILE=${file} -DOBJDUMP=${CMAKE_OBJDUMP}
+            -DALLOWED_DLLS=${C_ALLOWED} -DEXPECTED_EXPORTS=${C_EXPORTS}
+            -DMACHINE=${VORNAL_PE_MACHINE} -DPRODUCT_VERSION=${PROJECT_VERSION}
+            -P ${PROJECT_SOURCE_DIR}/cmake/check-pe.cmake)
+endfunction()
