@@ -89,6 +89,11 @@ TEST_F(HookHostProtocol, TheHostRunsExactlyWhileThePatchIsOn) {
 
   SwitchPatch(true);
   EXPECT_EQ(CountProcesses(kHost), 1);
+  SendMessageTimeoutA(form, WM_QUERYENDSESSION, 0, 0, SMTO_ABORTIFHUNG, 20000, nullptr);
+  EXPECT_TRUE(WaitFor([] { return CountProcesses(kHost) == 0; })) << "log-off ends the host";
+
+  SwitchPatch(true);
+  EXPECT_EQ(CountProcesses(kHost), 1);
   PostMessageA(form, WM_COMMAND, IDM_Exit1, 0);
   ASSERT_TRUE(app.HasExited(20000));
   EXPECT_TRUE(WaitFor([] { return CountProcesses(kHost) == 0; })) << "Exit ends the host";
