@@ -33,32 +33,33 @@ inline std::uint32_t StoredDword(const char* name) {
   return v;
 }
 
-inline int CountProcesses(const char* exeName) {
+// Calls visit with the id of every running process of that executable.
+template <typename Visit>
+void ForEachProcess(const char* exeName, Visit visit) {
   HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
   PROCESSENTRY32 entry{};
   entry.dwSize = sizeof entry;
-  int count = 0;
   for (BOOL more = Process32First(snapshot, &entry); more; more = Process32Next(snapshot, &entry)) {
-    if (lstrcmpiA(entry.szExeFile, exeName) == 0) ++count;
+    if (lstrcmpiA(entry.szExeFile, exeName) == 0) visit(entry.th32ProcessID);
   }
   CloseHandle(snapshot);
+}
+
+inline int CountProcesses(const char* exeName) {
+  int count = 0;
+  ForEachProcess(exeName, [&](DWORD) { ++count; });
   return count;
 }
 
 // Ends every process of that executable; for clearing up after a failure,
 // since a Wine process left behind holds the test's output open.
 inline void KillProcesses(const char* exeName) {
-  HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-  PROCESSENTRY32 entry{};
-  entry.dwSize = sizeof entry;
-  for (BOOL more = Process32First(snapshot, &entry); more; more = Process32Next(snapshot, &entry)) {
-    if (lstrcmpiA(entry.szExeFile, exeName) != 0) continue;
-    if (HANDLE process = OpenProcess(PROCESS_TERMINATE, FALSE, entry.th32ProcessID)) {
+  ForEachProcess(exeName, [](DWORD id) {
+    if (HANDLE process = OpenProcess(PROCESS_TERMINATE, FALSE, id)) {
       TerminateProcess(process, 1);
       CloseHandle(process);
     }
-  }
-  CloseHandle(snapshot);
+  });
 }
 
 // One running Vornal.exe and its form.

@@ -15,6 +15,7 @@
 #include "bundle_folder.h"
 #include "drag_target_process.h"
 #include "helper_process.h"
+#include "hook_host.h"
 #include "stand_in_shell_protocol.h"
 #include "vornal_process.h"
 
@@ -28,6 +29,17 @@ const std::initializer_list<const char*> kRelease = {
 const LRESULT kOpaque = EncodeDragState(false, -1);
 const LRESULT kDragged = EncodeDragState(true, 200);
 
+bool NoHostLeft() {
+  return WaitFor([] { return CountProcesses(kHost) == 0; });
+}
+
+// What a drag of a window of the helper shows: the state while it moves.
+LRESULT Drag(const DragTargetProcess& target) {
+  const LRESULT moving = target.BeginDrag(1024, 512);
+  target.EndDrag();
+  return moving;
+}
+
 class HookHostProtocol : public VornalProcess {
  protected:
   void SetUp() override {
@@ -37,7 +49,7 @@ class HookHostProtocol : public VornalProcess {
 
   void TearDown() override {
     VornalProcess::TearDown();
-    if (!WaitFor([] { return CountProcesses(kHost) == 0; })) {
+    if (!NoHostLeft()) {
       ADD_FAILURE() << "no host outlives its program";
       KillProcesses(kHost);
     }
@@ -83,31 +95,28 @@ TEST_F(HookHostProtocol, TheHostRunsExactlyWhileThePatchIsOn) {
   EXPECT_EQ(Status(), "Patch is running.");
   EXPECT_EQ(Reach(), "For 64-bit and 32-bit programs.");
   EXPECT_EQ(CountProcesses(kHost), 1);
-  EXPECT_EQ(target.BeginDrag(1024, 512), kDragged);
-  target.EndDrag();
+  EXPECT_EQ(Drag(target), kDragged);
   EXPECT_EQ(target.Send(kLibraryMapped, kSecondLibrary), 1) << "the host's library reached the helper";
   Click(Control(IDC_ButtonApply));
   EXPECT_EQ(CountProcesses(kHost), 1) << "an Apply keeps the one host";
 
   SwitchPatch(false);
-  EXPECT_TRUE(WaitFor([] { return CountProcesses(kHost) == 0; })) << "the switch went off";
+  EXPECT_TRUE(NoHostLeft()) << "the switch went off";
   EXPECT_EQ(Status(), "Patch is not running.");
   EXPECT_EQ(Reach(), "");
-  EXPECT_EQ(target.BeginDrag(1024, 512), kOpaque) << "no hook is left";
-  target.EndDrag();
+  EXPECT_EQ(Drag(target), kOpaque) << "no hook is left";
 
   SwitchPatch(true);
   EXPECT_EQ(CountProcesses(kHost), 1);
   SendMessageTimeoutA(form, WM_QUERYENDSESSION, 0, 0, SMTO_ABORTIFHUNG, 20000, nullptr);
-  EXPECT_TRUE(WaitFor([] { return CountProcesses(kHost) == 0; })) << "log-off ends the host";
+  EXPECT_TRUE(NoHostLeft()) << "log-off ends the host";
 
   SwitchPatch(true);
   EXPECT_EQ(CountProcesses(kHost), 1);
   PostMessageA(form, WM_COMMAND, IDM_Exit1, 0);
   ASSERT_TRUE(app.HasExited(20000));
-  EXPECT_TRUE(WaitFor([] { return CountProcesses(kHost) == 0; })) << "Exit ends the host";
-  EXPECT_EQ(target.BeginDrag(1024, 512), kOpaque) << "no hook is left after Exit";
-  target.EndDrag();
+  EXPECT_TRUE(NoHostLeft()) << "Exit ends the host";
+  EXPECT_EQ(Drag(target), kOpaque) << "no hook is left after Exit";
 }
 
 TEST_F(HookHostProtocol, AKilledProgramTakesTheHostAndItsHookWithIt) {
@@ -121,21 +130,18 @@ TEST_F(HookHostProtocol, AKilledProgramTakesTheHostAndItsHookWithIt) {
   ApplyThroughTheStartError();
   EXPECT_EQ(Status(), "Patch is running.");
   EXPECT_EQ(Reach(), "Only for 32-bit programs: VornalLib.dll failed.");
-  EXPECT_EQ(target.BeginDrag(1024, 512), kDragged);
-  target.EndDrag();
+  EXPECT_EQ(Drag(target), kDragged);
   EXPECT_EQ(target.Send(kLibraryMapped), 0);
 
   // The program's one broadcast reloads the host's library too.
   TypeText(Control(IDC_SpinEdit13), "150");
   ApplyThroughTheStartError();
-  EXPECT_EQ(target.BeginDrag(1024, 512), EncodeDragState(true, 150));
-  target.EndDrag();
+  EXPECT_EQ(Drag(target), EncodeDragState(true, 150));
 
   app.Kill();
   form = nullptr;
-  EXPECT_TRUE(WaitFor([] { return CountProcesses(kHost) == 0; })) << "the host saw its program end";
-  EXPECT_EQ(target.BeginDrag(1024, 512), kOpaque) << "and removed its hook";
-  target.EndDrag();
+  EXPECT_TRUE(NoHostLeft()) << "the host saw its program end";
+  EXPECT_EQ(Drag(target), kOpaque) << "and removed its hook";
 }
 
 TEST_F(HookHostProtocol, AHostWhoseLibraryFailsGivesTheStartError) {
@@ -178,15 +184,8 @@ TEST_F(HookHostProtocol, HookedProgramsAnswerWhileTheDialogSitsInAMessageBox) {
   EXPECT_TRUE(WaitFor([&] { return app.FindTopLevel("#32770", "Confirm") == nullptr; }));
 }
 
-bool ThisSystemRuns32BitPrograms() {
-  char folder[MAX_PATH] = {};
-  const UINT n = GetSystemWow64DirectoryA(folder, MAX_PATH);
-  return n > 0 && n < MAX_PATH - 16 &&
-         GetFileAttributesA((std::string(folder, n) + "\\kernel32.dll").c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
 TEST_F(HookHostProtocol, WithoutThirtyTwoBitCodeTheStatusSaysSoAndExitNudgesEveryWindow) {
-  if (ThisSystemRuns32BitPrograms()) GTEST_SKIP() << "this Wine runs 32-bit programs";
+  if (SystemRuns32BitPrograms()) GTEST_SKIP() << "this Wine runs 32-bit programs";
   HelperProcess frozen("vornal_stand_in_shell.exe", kStandInControlClass, kOrdinaryMode);
   ASSERT_TRUE(frozen.Ready());
   frozen.Send(kHang, 0);
