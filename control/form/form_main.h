@@ -147,7 +147,6 @@ class FormMain {
   // State that tests and the program's entry look at.
   const Settings& Record() const { return settings_; }
   bool PatchRunning() const { return patchRunning_; }
-  OtherBitness OtherBitnessState() const;
   bool TrayReady() const { return trayReady_; }
   const TrayIcon& Tray() const { return tray_; }
   HWND Control(int id) const { return pages_.Control(id); }
@@ -196,6 +195,8 @@ class FormMain {
   // failed in a way the user has to hear of.
   bool StartHookHost();
   bool HookHostServes() const;
+  // The programs of the other bitness, for the status line.
+  OtherBitness OtherBitnessState() const;
   bool AnyHookRunning() const { return ownHook_.Installed() || host_.Running(); }
   void SetTaskbarAlpha(bool layered, int alpha);
   bool ReadIconColours(COLORREF& textBk, COLORREF& text);
