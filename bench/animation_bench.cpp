@@ -11,6 +11,7 @@
 #include <cstdio>
 
 #include "bench_timing.h"
+#include "core/library_settings.h"
 #include "core/library_startup.h"
 #include "core/library_state.h"
 #include "hook_compare.h"
@@ -30,10 +31,10 @@ HDC WINAPI CountingGetDC(HWND window) {
 }  // namespace
 
 void RunAnimationBench() {
-  using hooklib::g_library;
   const HMODULE self = GetModuleHandleA(nullptr);
   if (!hooklib::EnsureStarted()) return;
-  g_library.settings = DefaultSettings();  // opening animated with the box, 200 ms
+  Settings settings = DefaultSettings();  // opening animated with the box, 200 ms
+  hooklib::ApplyLibrarySettings(settings, true);
   const HWND titled = CreateWindowA("STATIC", "bench", WS_OVERLAPPEDWINDOW, 100, 100, 400, 300,
                                     nullptr, nullptr, self, nullptr);  // never shown
   WINDOWPOS resize{titled, nullptr, 0, 0, 410, 300, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE};
@@ -53,18 +54,21 @@ void RunAnimationBench() {
               "CallNextHookEx stubbed for both):\n");
   CompareWithEmptyHook("WM_WINDOWPOSCHANGING without a show or hide:", notShown);
   CompareWithEmptyHook("WM_SHOWWINDOW, titled window, popups off (default):", showTitled);
-  g_library.settings.checkFlags[3] = true;
+  settings.checkFlags[3] = true;
+  hooklib::ApplyLibrarySettings(settings, true);
   CompareWithEmptyHook("WM_SHOWWINDOW, titled window, popups on (style read):", showTitled);
-  g_library.settings.checkFlags[3] = false;
-  g_library.settings.checkFlags[0] = false;
+  settings.checkFlags[3] = false;
+  settings.checkFlags[0] = false;
+  hooklib::ApplyLibrarySettings(settings, true);
   CompareWithEmptyHook("WM_WINDOWPOSCHANGING, pure show, opening off:", pureShow);
-  g_library.settings.checkFlags[0] = true;
+  settings.checkFlags[0] = true;
+  hooklib::ApplyLibrarySettings(settings, true);
   test::ReplaceImport(self, "user32.dll", "CallNextHookEx", next);
 
   g_getDC = reinterpret_cast<decltype(g_getDC)>(test::ReplaceImport(
       self, "user32.dll", "GetDC", reinterpret_cast<void*>(&CountingGetDC)));
   std::printf("animated box over a 400x300 window, setting %u ms (each box is drawn and "
-              "erased, two screen DCs):\n", g_library.settings.SpinValue(2));
+              "erased, two screen DCs):\n", settings.SpinValue(2));
   for (int run = 0; run < 3; ++run) {
     g_screenDCs = 0;
     LARGE_INTEGER start;

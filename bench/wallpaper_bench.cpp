@@ -11,6 +11,7 @@
 #include <string>
 
 #include "bench_timing.h"
+#include "core/library_settings.h"
 #include "core/library_startup.h"
 #include "core/library_state.h"
 #include "hook_compare.h"
@@ -22,7 +23,6 @@
 namespace vornal::bench {
 namespace {
 
-using hooklib::g_library;
 
 std::string TempFile(const char* name) {
   char folder[MAX_PATH];
@@ -46,9 +46,7 @@ double EraseMs(HWND window, HDC target, bool withLibrary) {
 void RunWallpaperBench() {
   const HMODULE self = GetModuleHandleA(nullptr);
   if (!hooklib::EnsureStarted()) return;
-  g_library.settings = DefaultSettings();  // no wallpaper
-  g_library.processEnabled = true;
-  hooklib::LoadWallpapers(g_library.settings, true);
+  hooklib::ApplyLibrarySettings(DefaultSettings(), true);  // no wallpaper
 
   // A class the window wallpaper rule names, with the dialog colour as its
   // background: erased by DefWindowProc, as dialog-like windows are.
@@ -110,8 +108,7 @@ void RunWallpaperBench() {
     Settings settings = DefaultSettings();
     settings.checkFlags[9] = true;  // check flag 10
     settings.Text(TextField::WindowWallpaper).Assign(path.c_str());
-    g_library.settings = settings;
-    hooklib::LoadWallpapers(settings, true);
+    hooklib::ApplyLibrarySettings(settings, true);
     const hooklib::Picture& kept = hooklib::g_wallpapers[hooklib::Wallpaper::Window].picture;
     if (kept.Empty()) {
       std::printf("  %dx%d tile: not loaded\n", t.width, t.height);
@@ -122,8 +119,7 @@ void RunWallpaperBench() {
                 t.width, t.height, kept.width, kept.height, tiled, tiled / plain);
     DeleteFileA(path.c_str());
   }
-  g_library.settings = DefaultSettings();
-  hooklib::LoadWallpapers(g_library.settings, true);
+  hooklib::ApplyLibrarySettings(DefaultSettings(), true);
   test::ReplaceImport(self, "user32.dll", "CallNextHookEx", next);
   SelectObject(target, replaced);
   DeleteObject(pixels);

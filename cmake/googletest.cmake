@@ -6,6 +6,6 @@ set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
 add_subdirectory(${VORNAL_GTEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 if(NOT WIN32 AND VORNAL_SANITIZE)
   # GoogleTest shares containers with sanitised test code.
-  target_compile_options(gtest PRIVATE -fsanitize=address,undefined)
-  target_compile_options(gtest_main PRIVATE -fsanitize=address,undefined)
+  target_compile_options(gtest PRIVATE -fsanitize=${VORNAL_SANITIZERS})
+  target_compile_options(gtest_main PRIVATE -fsanitize=${VORNAL_SANITIZERS})
 endif()

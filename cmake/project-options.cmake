@@ -11,11 +11,14 @@ if(WIN32)
   # system DLLs only and run from any folder.
   set(VORNAL_STATIC_LINK -static -static-libgcc -static-libstdc++)
 else()
-  option(VORNAL_SANITIZE "Build with AddressSanitizer and UBSan" ON)
+  option(VORNAL_SANITIZE "Build with sanitizers" ON)
+  # AddressSanitizer with UBSan, or ThreadSanitizer ("thread"), which cannot
+  # be combined with the first.
+  set(VORNAL_SANITIZERS "address,undefined" CACHE STRING "The -fsanitize list of native builds")
   if(VORNAL_SANITIZE)
     target_compile_options(vornal_options INTERFACE
-      -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
-    target_link_options(vornal_options INTERFACE -fsanitize=address,undefined)
+      -fsanitize=${VORNAL_SANITIZERS} -fno-sanitize-recover=all -fno-omit-frame-pointer)
+    target_link_options(vornal_options INTERFACE -fsanitize=${VORNAL_SANITIZERS})
   endif()
 endif()
 

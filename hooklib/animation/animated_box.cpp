@@ -4,14 +4,13 @@
 
 #include "animation/box_frame.h"
 #include "core/fpu_control.h"
-#include "core/library_state.h"
 
 namespace vornal::hooklib {
 
-bool DrawBoxFrame(const ScreenBox& box, POINT origin) noexcept {
+bool DrawBoxFrame(const ScreenBox& box, POINT origin, std::uint16_t thickness) noexcept {
   const HDC screen = GetDC(nullptr);
   if (screen == nullptr) return false;
-  const BoxFrame frame = BoxFrameBars(box, g_library.settings.SpinValue(1));
+  const BoxFrame frame = BoxFrameBars(box, thickness);
   for (int i = 0; i < frame.count; ++i) {
     const Bar& bar = frame.bars[i];
     PatBlt(screen, ClampToInt32(static_cast<std::int64_t>(origin.x) + bar.left),
@@ -26,7 +25,7 @@ bool DrawBoxFrame(const ScreenBox& box, POINT origin) noexcept {
 }
 
 void AnimateBox(std::int32_t left, std::int32_t top, std::uint16_t width, std::uint16_t height,
-                bool closing) noexcept {
+                bool closing, const AnimationOptions& options) noexcept {
   // The host thread's precision and rounding settings must not change
   // where the boxes fall (some programs run the x87 in single precision).
   const FpuControlScope fpu;
@@ -34,27 +33,27 @@ void AnimateBox(std::int32_t left, std::int32_t top, std::uint16_t width, std::u
   const ScreenBox window{ClampToInt32(static_cast<std::int64_t>(left) - origin.x),
                          ClampToInt32(static_cast<std::int64_t>(top) - origin.y), width, height};
   const DWORD start = timeGetTime();
+  const std::uint16_t duration = closing ? options.closeDuration : options.openDuration;
+  const std::uint16_t thickness = options.boxThickness;
   ScreenBox shown;
   bool onScreen = false;
   for (;;) {
-    const std::uint16_t duration =
-        closing ? g_library.settings.SpinValue(3) : g_library.settings.SpinValue(2);
     const float f = AnimationFraction(timeGetTime() - start, duration);
     const ScreenBox box = BoxAt(window, f, closing);
     // The new box goes on before the old one comes off, so that the
     // outline never vanishes between two steps.
-    if ((!onScreen || box != shown) && DrawBoxFrame(box, origin)) {
-      if (onScreen && !DrawBoxFrame(shown, origin)) {
+    if ((!onScreen || box != shown) && DrawBoxFrame(box, origin, thickness)) {
+      if (onScreen && !DrawBoxFrame(shown, origin, thickness)) {
         // The old box cannot be erased: take the new one off again and
         // stop rather than leave two.
-        DrawBoxFrame(box, origin);
+        DrawBoxFrame(box, origin, thickness);
         return;
       }
       shown = box;
       onScreen = true;
     }
     if (f >= 1.0f) {
-      if (onScreen) DrawBoxFrame(shown, origin);
+      if (onScreen) DrawBoxFrame(shown, origin, thickness);
       return;
     }
     Sleep(1);

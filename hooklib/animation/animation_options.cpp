@@ -4,14 +4,14 @@ namespace vornal::hooklib {
 
 AnimationOptions AnimationOptionsFrom(const Settings& settings) noexcept {
   AnimationOptions o;
-  o.opening = settings.CheckFlag(1);
-  o.closing = settings.CheckFlag(2);
-  o.titled = settings.CheckFlag(3);
-  o.popups = settings.CheckFlag(4);
+  o.animateOpening = settings.CheckFlag(1);
+  o.animateClosing = settings.CheckFlag(2);
+  o.animateTitled = settings.CheckFlag(3);
+  o.animatePopups = settings.CheckFlag(4);
   o.repeatLimited = settings.CheckFlag(6);
   o.slideIn = settings.CheckFlag(7);
   o.slideOut = settings.CheckFlag(8);
-  o.thickness = settings.SpinValue(1);
+  o.boxThickness = settings.SpinValue(1);
   o.openDuration = settings.SpinValue(2);
   o.closeDuration = settings.SpinValue(3);
   o.limits = {settings.SpinValue(4), settings.SpinValue(5), settings.SpinValue(6),

@@ -20,14 +20,17 @@ struct SizeLimits {
 inline constexpr std::uint8_t kBoxStyle = 1;
 
 struct AnimationOptions {
-  bool opening = false;       // check flag 1
-  bool closing = false;       // check flag 2
-  bool titled = false;        // check flag 3
-  bool popups = false;        // check flag 4
+  bool animateOpening = false;  // check flag 1
+  bool animateClosing = false;  // check flag 2
+  bool animateTitled = false;   // check flag 3
+  bool animatePopups = false;   // check flag 4
+  // Menus too: only on the old systems, whose menus have no animation of
+  // their own (the library's old-system flag).
+  bool animateMenus = false;
   bool repeatLimited = false; // check flag 6
   bool slideIn = false;       // check flag 7
   bool slideOut = false;      // check flag 8
-  std::uint16_t thickness = 0;      // spin value 1, pixels
+  std::uint16_t boxThickness = 0;   // spin value 1, pixels
   std::uint16_t openDuration = 0;   // spin value 2, milliseconds
   std::uint16_t closeDuration = 0;  // spin value 3, milliseconds
   SizeLimits limits;

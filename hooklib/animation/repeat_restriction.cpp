@@ -8,14 +8,13 @@
 
 namespace vornal::hooklib {
 
-bool AnimationAllowedNow() noexcept {
-  const Settings& settings = g_library.settings;
-  return RepeatAllows(settings.CheckFlag(6), settings.SpinValue(8),
+bool AnimationAllowedNow(const AnimationOptions& options) noexcept {
+  return RepeatAllows(options.repeatLimited, options.repeatWindow,
                       g_library.lastAnimationTime.load(std::memory_order_relaxed), timeGetTime());
 }
 
-void NoteAnimationTime() noexcept {
-  if (g_library.settings.CheckFlag(6)) {
+void NoteAnimationTime(const AnimationOptions& options) noexcept {
+  if (options.repeatLimited) {
     g_library.lastAnimationTime.store(timeGetTime(), std::memory_order_relaxed);
   }
 }

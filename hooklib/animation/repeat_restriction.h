@@ -2,12 +2,14 @@
 // time.
 #pragma once
 
+#include "animation/animation_options.h"
+
 namespace vornal::hooklib {
 
 // Whether the repeat restriction lets an animation start now.
-bool AnimationAllowedNow() noexcept;
+bool AnimationAllowedNow(const AnimationOptions& options) noexcept;
 
 // Records now as the time of an open or close, while the restriction is on.
-void NoteAnimationTime() noexcept;
+void NoteAnimationTime(const AnimationOptions& options) noexcept;
 
 }  // namespace vornal::hooklib

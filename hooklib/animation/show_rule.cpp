@@ -13,11 +13,11 @@ PositionChange ClassifyPositionChange(std::uint32_t swpFlags, std::uint32_t styl
                                       const AnimationOptions& options) noexcept {
   const bool visible = (style & ws::kVisible) != 0;
   PositionChange change;
-  change.opening = (swpFlags & swp::kShowWindow) != 0 && options.opening && !visible;
-  change.closing = (swpFlags & swp::kHideWindow) != 0 && options.closing && visible;
+  change.opening = (swpFlags & swp::kShowWindow) != 0 && options.animateOpening && !visible;
+  change.closing = (swpFlags & swp::kHideWindow) != 0 && options.animateClosing && visible;
   constexpr std::uint32_t kPure = swp::kNoMove | swp::kNoSize;
   change.animate = (change.opening || change.closing) && (swpFlags & kPure) == kPure &&
-                   options.titled && ws::HasFullCaption(style);
+                   options.animateTitled && ws::HasFullCaption(style);
   return change;
 }
 
@@ -41,18 +41,18 @@ bool PopupSizeFits(const SizeLimits& limits, const WindowBox& box) noexcept {
 
 bool ShowStatusMayAnimate(std::intptr_t status, const AnimationOptions& options) noexcept {
   if (status >= 1 && status <= 4) return false;
-  return options.popups && (options.opening || options.closing);
+  return options.animatePopups && (options.animateOpening || options.animateClosing);
 }
 
 bool IsCaptionlessPopup(std::uint32_t style) noexcept {
   return (style & ws::kPopup) != 0 && !ws::HasFullCaption(style);
 }
 
-bool PopupClassMayAnimate(const char* upperClass, bool oldSystem) noexcept {
+bool PopupClassMayAnimate(const char* upperClass, bool animateMenus) noexcept {
   for (const char* never : {"TOOLTIPS_CLASS32", "DV2CONTROLHOST", "AUTO-SUGGEST DROPDOWN"}) {
     if (std::strcmp(upperClass, never) == 0) return false;
   }
-  return oldSystem || std::strcmp(upperClass, "#32768") != 0;
+  return animateMenus || std::strcmp(upperClass, "#32768") != 0;
 }
 
 }  // namespace vornal::hooklib

@@ -49,8 +49,8 @@ bool IsCaptionlessPopup(std::uint32_t style) noexcept;
 
 // Third stage, with the class name in upper case (UpperCaseAscii): not
 // a tooltip, the Start menu host or an auto-complete drop-down; menus only
-// on the old systems, whose menus have no animation of their own.
-bool PopupClassMayAnimate(const char* upperClass, bool oldSystem) noexcept;
+// while animateMenus is on (the old systems).
+bool PopupClassMayAnimate(const char* upperClass, bool animateMenus) noexcept;
 
 // Popups: width and height in full, compared as signed 32-bit values, so a
 // popup 65536 pixels or more across never fits.

@@ -12,7 +12,7 @@
 namespace vornal::hooklib {
 
 void OnShowWindow(HWND window, WPARAM shown, LPARAM status) noexcept {
-  const AnimationOptions options = AnimationOptionsFrom(g_library.settings);
+  const AnimationOptions options = CurrentOptions().options.animation;
   // Ends here, before any call, unless popups are animated at all.
   if (!ShowStatusMayAnimate(status, options)) return;
 
@@ -23,19 +23,19 @@ void OnShowWindow(HWND window, WPARAM shown, LPARAM status) noexcept {
   if (!IsCaptionlessPopup(static_cast<std::uint32_t>(style))) return;
   ClassName className;
   if (!ReadUpperClassName(window, className)) return;
-  if (!PopupClassMayAnimate(className, g_library.oldSystem)) return;
+  if (!PopupClassMayAnimate(className, options.animateMenus)) return;
 
   RECT rect;
   if (!GetWindowRect(window, &rect)) return;
   if (!PopupSizeFits(options.limits, {rect.left, rect.top, rect.right, rect.bottom})) return;
-  if (AnimationAllowedNow()) {
+  if (AnimationAllowedNow(options)) {
     const bool opening = shown == 1;
-    if (opening ? options.opening : options.closing) {
+    if (opening ? options.animateOpening : options.animateClosing) {
       AnimateBox(rect.left, rect.top, SideLength(rect.left, rect.right),
-                 SideLength(rect.top, rect.bottom), !opening);
+                 SideLength(rect.top, rect.bottom), !opening, options);
     }
   }
-  NoteAnimationTime();
+  NoteAnimationTime(options);
 }
 
 }  // namespace vornal::hooklib

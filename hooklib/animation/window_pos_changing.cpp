@@ -61,19 +61,19 @@ void AnimationStep(HWND window, bool closing, const AnimationOptions& options) n
   if (!GetWindowRect(window, &rect)) return;
   const WindowBox box{rect.left, rect.top, rect.right, rect.bottom};
   if (!TitledSizeFits(options.limits, box)) return;
-  if (AnimationAllowedNow()) {
+  if (AnimationAllowedNow(options)) {
     const std::uint8_t style = closing ? options.closeStyle : options.openStyle;
     const AnimateWindowProc animate = g_library.animateWindow;
     if (style == kBoxStyle || animate == nullptr) {
       AnimateBox(rect.left, rect.top, SideLength(rect.left, rect.right),
-                 SideLength(rect.top, rect.bottom), closing);
+                 SideLength(rect.top, rect.bottom), closing, options);
     } else if (closing) {
       CloseWithAnimateWindow(window, options, rect, animate);
     } else {
       OpenWithAnimateWindow(window, options, rect, animate);
     }
   }
-  NoteAnimationTime();
+  NoteAnimationTime(options);
 }
 
 }  // namespace
@@ -82,19 +82,19 @@ void OnWindowPosChanging(HWND window, LPARAM windowPos) noexcept {
   const auto* pos = reinterpret_cast<const WINDOWPOS*>(windowPos);
   if (pos == nullptr) return;
   const UINT flags = pos->flags;
-  const Settings& settings = g_library.settings;
+  const OptionsSnapshot snapshot = CurrentOptions();
+  const AnimationOptions& options = snapshot.options.animation;
   // Almost every WM_WINDOWPOSCHANGING ends here, before any call.
-  if (!MayShowOrHide(flags, settings.CheckFlag(1), settings.CheckFlag(2))) return;
+  if (!MayShowOrHide(flags, options.animateOpening, options.animateClosing)) return;
 
   const BusyScope busy;
   if (!busy.Held()) return;
   LONG_PTR style = 0;
   if (!ReadWindowLong(window, GWL_STYLE, style)) return;
   const auto windowStyle = static_cast<std::uint32_t>(style);
-  const AnimationOptions options = AnimationOptionsFrom(settings);
   const PositionChange change = ClassifyPositionChange(flags, windowStyle, options);
   if (change.animate) AnimationStep(window, change.closing, options);
-  AddShadowStyle(window, windowStyle, change.opening);
+  AddShadowStyle(window, snapshot.options.shadows, windowStyle, change.opening);
 }
 
 }  // namespace vornal::hooklib

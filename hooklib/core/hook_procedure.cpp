@@ -14,14 +14,17 @@ using vornal::hooklib::g_library;
 
 namespace {
 
-// The per-message path: one comparison, one flag test, one switch.
+// The per-message path: one comparison, one test of the active routes, one
+// switch.
 void Dispatch(const CWPRETSTRUCT& record) noexcept {
   using namespace vornal::hooklib;
-  // Before the enabled test, so that an excluded process reloads as well
-  // and notices when it has left the list.
+  // Before the routes are tested, so that an excluded process reloads as
+  // well and notices when it has left the list.
   if (record.message == g_library.msgSettingsUpdated) OnSettingsUpdated();
-  if (!g_library.processEnabled.load(std::memory_order_relaxed)) return;
-  switch (RouteOf(record.message)) {
+  const Route route = RouteOf(record.message);
+  // An excluded process has no active route but the end of a move.
+  if ((g_library.activeRoutes.load(std::memory_order_relaxed) & RouteBit(route)) == 0) return;
+  switch (route) {
     case Route::ShowWindow: OnShowWindow(record.hwnd, record.wParam, record.lParam); break;
     case Route::WindowPosChanging: OnWindowPosChanging(record.hwnd, record.lParam); break;
     case Route::Moving: OnMoving(record.hwnd); break;

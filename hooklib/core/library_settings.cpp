@@ -53,13 +53,19 @@ void ReadLibrarySettings() noexcept {
     }
   }  // the list is discarded here
 
-  g_library.settings = settings;
-  g_library.processEnabled.store(enabled, std::memory_order_relaxed);
-  // From the values just read rather than the published ones, which a
-  // reload on another thread may be overwriting.
-  LoadWallpapers(settings, enabled);
-  g_library.taskbarWindow = FindWindowA("Shell_TrayWnd", nullptr);
-  g_library.desktopIconView = FindDesktopIconView();
+  ApplyLibrarySettings(settings, enabled);
+}
+
+void ApplyLibrarySettings(const Settings& settings, bool processEnabled) noexcept {
+  OptionsSnapshot snapshot;
+  snapshot.options = OptionsFor(settings, processEnabled, g_library.versionFlags);
+  snapshot.taskbarWindow = FindWindowA("Shell_TrayWnd", nullptr);
+  snapshot.desktopIconView = FindDesktopIconView();
+  g_library.options.Publish(snapshot);
+  g_library.activeRoutes.store(ActiveRoutes(snapshot.options), std::memory_order_relaxed);
+  // From the options just worked out rather than the published ones, which
+  // a reload on another thread may be replacing.
+  LoadWallpapers(snapshot.options.wallpaper, settings);
 }
 
 void OnSettingsUpdated() noexcept {

@@ -2,12 +2,20 @@
 // the shell windows, at start-up and on every settings-updated broadcast.
 #pragma once
 
+#include "settings_record.h"
+
 namespace vornal::hooklib {
 
 // Sets the library's part of the record, the process-enabled flag, the
 // wallpapers, the taskbar window and the desktop icon view. Failures leave
 // defaults and an enabled process; nothing is reported.
 void ReadLibrarySettings() noexcept;
+
+// Works out the options from a record and whether this process is enabled,
+// publishes them with the shell windows found now, and loads the
+// wallpapers they ask for. The last step of every load; tests and
+// benchmarks give it a record of their own.
+void ApplyLibrarySettings(const Settings& settings, bool processEnabled) noexcept;
 
 // The reaction to "Vornal_SettingsUpdated".
 void OnSettingsUpdated() noexcept;

@@ -42,12 +42,7 @@ void RunStartup() noexcept {
 
   g_library.busy.store(true);
 
-  const VersionFlags flags = RunningSystemFlags();
-  g_library.oldSystem = flags.oldSystem;
-  g_library.beforeXP = flags.beforeXP;
-
-  g_library.taskbarWindow = nullptr;
-  g_library.desktopIconView = nullptr;
+  g_library.versionFlags = RunningSystemFlags();
   g_library.dragWindow.store(nullptr);
 
   ReadLibrarySettings();

@@ -11,7 +11,9 @@
 
 #include <atomic>
 
-#include "settings_record.h"
+#include "core/library_options.h"
+#include "core/published.h"
+#include "core/version_flags.h"
 
 namespace vornal::hooklib {
 
@@ -21,6 +23,13 @@ using SetLayeredWindowAttributesProc = BOOL(WINAPI*)(HWND, COLORREF, BYTE, DWORD
 // No real message carries a number above 0xFFFF, so a failed registration
 // of the settings-updated message matches nothing.
 inline constexpr UINT kNoMessage = 0xFFFFFFFFu;
+
+// The options of the last settings load, with the shell windows found then.
+struct OptionsSnapshot {
+  LibraryOptions options;
+  HWND taskbarWindow = nullptr;
+  HWND desktopIconView = nullptr;
+};
 
 struct LibraryState {
   HMODULE module = nullptr;
@@ -33,27 +42,26 @@ struct LibraryState {
   AnimateWindowProc animateWindow = nullptr;
   SetLayeredWindowAttributesProc setLayeredWindowAttributes = nullptr;
 
-  bool oldSystem = false;  // NT 4.0 or older, or Windows 95
-  bool beforeXP = true;
+  VersionFlags versionFlags;  // of the running system, from start-up on
 
   // Handlers on several GUI threads of one process read and write these.
   // busy is held by start-up and by the show and hide handlers (BusyScope);
   // lastAnimationTime is the timeGetTime of the last open or close that
   // passed the size limits (the repeat restriction).
   std::atomic<bool> busy{false};
-  std::atomic<bool> processEnabled{true};
   std::atomic<HWND> dragWindow{nullptr};
   std::atomic<DWORD> lastAnimationTime{0};
 
-  HWND taskbarWindow = nullptr;
-  HWND desktopIconView = nullptr;
-
-  // The library's part of the record (check flags 1-14, spin values 1-13,
-  // radio flags 1-2, multi-radio values 1-2, the wallpaper paths); the
-  // other elements keep their defaults and are never consulted.
-  Settings settings;
+  // Published by every settings load: the options as one snapshot that
+  // handlers copy, and the routes that have anything to do under them
+  // (none until start-up has read the settings).
+  Published<OptionsSnapshot> options;
+  std::atomic<std::uint32_t> activeRoutes{0};
 };
 
 extern LibraryState g_library;
+
+// A copy of the options of the last settings load.
+inline OptionsSnapshot CurrentOptions() noexcept { return g_library.options.Read(); }
 
 }  // namespace vornal::hooklib

@@ -6,23 +6,23 @@ namespace vornal::hooklib {
 
 DragOptions DragOptionsFrom(const Settings& settings) noexcept {
   DragOptions o;
-  o.enabled = settings.CheckFlag(9);
-  o.dialogsOnly = settings.RadioFlag(2);
+  o.transparentDragging = settings.CheckFlag(9);
+  o.dragDialogsOnly = settings.RadioFlag(2);
   o.minWidth = settings.SpinValue(9);
   o.minHeight = settings.SpinValue(10);
   o.maxWidth = settings.SpinValue(11);
   o.maxHeight = settings.SpinValue(12);
-  o.alpha = static_cast<std::uint8_t>(settings.SpinValue(13) & 0xFFu);
+  o.dragOpacity = static_cast<std::uint8_t>(settings.SpinValue(13) & 0xFFu);
   return o;
 }
 
 bool MayStartDrag(const DragOptions& options, std::uint32_t exStyle,
                   bool dragWindowHeld) noexcept {
-  return options.enabled && (exStyle & kLayeredExStyle) == 0 && !dragWindowHeld;
+  return options.transparentDragging && (exStyle & kLayeredExStyle) == 0 && !dragWindowHeld;
 }
 
 bool ClassMayDrag(const DragOptions& options, const char* className) noexcept {
-  if (!options.dialogsOnly) return true;
+  if (!options.dragDialogsOnly) return true;
   return className != nullptr && std::strcmp(className, kDialogClassName) == 0;
 }
 

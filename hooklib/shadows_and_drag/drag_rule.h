@@ -16,13 +16,13 @@ inline constexpr char kDialogClassName[] = "#32770";
 inline constexpr std::uint8_t kOpaqueAlpha = 255;
 
 struct DragOptions {
-  bool enabled = false;      // check flag 9
-  bool dialogsOnly = false;  // radio flag 2
+  bool transparentDragging = false;  // check flag 9
+  bool dragDialogsOnly = false;      // radio flag 2
   std::uint16_t minWidth = 0;   // spin value 9
   std::uint16_t minHeight = 0;  // spin value 10
   std::uint16_t maxWidth = 0;   // spin value 11
   std::uint16_t maxHeight = 0;  // spin value 12
-  std::uint8_t alpha = kOpaqueAlpha;  // low byte of spin value 13
+  std::uint8_t dragOpacity = kOpaqueAlpha;  // low byte of spin value 13
 };
 
 DragOptions DragOptionsFrom(const Settings& settings) noexcept;
@@ -33,7 +33,7 @@ DragOptions DragOptionsFrom(const Settings& settings) noexcept;
 bool MayStartDrag(const DragOptions& options, std::uint32_t exStyle,
                   bool dragWindowHeld) noexcept;
 
-// Second stage, needed only while dialogsOnly is on: the class name as read,
+// Second stage, needed only while dragDialogsOnly is on: the class name as read,
 // compared exactly.
 bool ClassMayDrag(const DragOptions& options, const char* className) noexcept;
 

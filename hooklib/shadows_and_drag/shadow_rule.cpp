@@ -11,13 +11,13 @@ ShadowOptions ShadowOptionsFrom(const Settings& settings) noexcept {
 }
 
 bool ShadowDue(const ShadowOptions& options, bool opening, std::uint32_t style) noexcept {
-  return options.enabled && opening && ws::HasFullCaption(style);
+  return options.dropShadows && opening && ws::HasFullCaption(style);
 }
 
 bool ClassTakesShadow(const ShadowOptions& options, std::uint32_t classStyle,
                       const char* className) noexcept {
   if ((classStyle & kDropShadowClassStyle) != 0) return false;
-  if (!options.dialogsOnly) return true;
+  if (!options.shadowDialogsOnly) return true;
   return className != nullptr && std::strcmp(className, "#32770") == 0;
 }
 

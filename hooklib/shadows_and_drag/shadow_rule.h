@@ -12,8 +12,8 @@ namespace vornal::hooklib {
 inline constexpr std::uint32_t kDropShadowClassStyle = 0x00020000;  // CS_DROPSHADOW
 
 struct ShadowOptions {
-  bool enabled = false;     // check flag 5
-  bool dialogsOnly = true;  // radio flag 1
+  bool dropShadows = false;        // check flag 5
+  bool shadowDialogsOnly = true;   // radio flag 1
 };
 
 ShadowOptions ShadowOptionsFrom(const Settings& settings) noexcept;
@@ -23,7 +23,7 @@ ShadowOptions ShadowOptionsFrom(const Settings& settings) noexcept;
 // caption.
 bool ShadowDue(const ShadowOptions& options, bool opening, std::uint32_t style) noexcept;
 
-// Second stage, from the class: not yet shadowed, and while dialogsOnly is
+// Second stage, from the class: not yet shadowed, and while shadowDialogsOnly is
 // on the class name as read is exactly "#32770" (className is not needed
 // otherwise and may be null).
 bool ClassTakesShadow(const ShadowOptions& options, std::uint32_t classStyle,

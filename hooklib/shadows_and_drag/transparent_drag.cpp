@@ -29,10 +29,11 @@ bool WriteLayeredStyle(HWND window, LONG_PTR exStyle, bool layered) noexcept {
 void OnMoving(HWND window) noexcept {
   const SetLayeredWindowAttributesProc setLayered = g_library.setLayeredWindowAttributes;
   if (setLayered == nullptr) return;
+  const DragOptions options = CurrentOptions().options.drag;
+  if (!options.transparentDragging) return;
 
   LONG_PTR exStyle = 0;
   if (!ReadExStyle(window, exStyle)) return;
-  const DragOptions options = DragOptionsFrom(g_library.settings);
   // A drag window that has been destroyed in the middle of its move never
   // gets its WM_EXITSIZEMOVE; counting it as none keeps this process able
   // to drag transparently again.
@@ -40,7 +41,7 @@ void OnMoving(HWND window) noexcept {
   const bool heldLive = held != nullptr && IsWindow(held);
   if (!MayStartDrag(options, static_cast<std::uint32_t>(exStyle), heldLive)) return;
 
-  if (options.dialogsOnly) {
+  if (options.dragDialogsOnly) {
     ClassName className;
     if (!ReadClassName(window, className)) return;
     if (!ClassMayDrag(options, className)) return;
@@ -60,7 +61,7 @@ void OnMoving(HWND window) noexcept {
     g_library.dragWindow.store(nullptr);
     return;
   }
-  if (!setLayered(window, 0, options.alpha, LWA_ALPHA)) {
+  if (!setLayered(window, 0, options.dragOpacity, LWA_ALPHA)) {
     // A layered window without attributes is not drawn at all: rather leave
     // the window as it was than invisible.
     WriteLayeredStyle(window, exStyle, false);

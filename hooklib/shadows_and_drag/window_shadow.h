@@ -8,10 +8,13 @@
 
 #include <cstdint>
 
+#include "shadows_and_drag/shadow_rule.h"
+
 namespace vornal::hooklib {
 
 // style is the window's style as the handler read it; opening tells that
 // the message is a show of a window not yet visible with opening on.
-void AddShadowStyle(HWND window, std::uint32_t style, bool opening) noexcept;
+void AddShadowStyle(HWND window, const ShadowOptions& options, std::uint32_t style,
+                    bool opening) noexcept;
 
 }  // namespace vornal::hooklib

@@ -55,7 +55,8 @@ void OnActivate(HWND window, WPARAM state, LPARAM deactivated) noexcept {
 }
 
 void OnSetCursor(HWND window, LPARAM hitAndMessage) noexcept {
-  if (!SetCursorMayRedraw(Loaded(Wallpaper::TV), g_library.settings.CheckFlag(13), hitAndMessage)) {
+  if (!SetCursorMayRedraw(Loaded(Wallpaper::TV), CurrentOptions().options.wallpaper.treeViewWallpaper,
+                          hitAndMessage)) {
     return;
   }
   ClassName className;
@@ -64,7 +65,9 @@ void OnSetCursor(HWND window, LPARAM hitAndMessage) noexcept {
 }
 
 void OnCaptureChanged(HWND window) noexcept {
-  if (!CaptureMayRedraw(Loaded(Wallpaper::TV), g_library.settings.CheckFlag(14))) return;
+  if (!CaptureMayRedraw(Loaded(Wallpaper::TV), CurrentOptions().options.wallpaper.listViewWallpaper)) {
+    return;
+  }
   ClassName className;
   if (!ReadUpperClassName(window, className)) return;
   switch (CaptureRedrawFor(className)) {

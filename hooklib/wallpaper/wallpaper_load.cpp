@@ -85,10 +85,9 @@ bool LoadPicture(const char* path, Picture& out) noexcept {
 
 }  // namespace
 
-void LoadWallpapers(const Settings& settings, bool processEnabled) noexcept {
-  const bool wanted[kWallpaperCount] = {
-      processEnabled && settings.CheckFlag(10), processEnabled && settings.CheckFlag(11),
-      processEnabled && (settings.CheckFlag(13) || settings.CheckFlag(14))};
+void LoadWallpapers(const WallpaperOptions& options, const Settings& settings) noexcept {
+  const bool wanted[kWallpaperCount] = {options.windowWallpaper, options.mdiWallpaper,
+                                        options.treeViewWallpaper || options.listViewWallpaper};
   const TextField paths[kWallpaperCount] = {TextField::WindowWallpaper, TextField::MDIWallpaper,
                                             TextField::TVWallpaper};
   // The files are read before the guard is taken, so that painters on

@@ -43,8 +43,8 @@ WallpaperOptions WallpaperOptionsFrom(const Settings& settings, bool beforeXP) n
   o.windowWallpaper = settings.CheckFlag(10);
   o.mdiWallpaper = settings.CheckFlag(11);
   o.tabbedPages = settings.CheckFlag(12);
-  o.treeViews = settings.CheckFlag(13);
-  o.listViews = settings.CheckFlag(14);
+  o.treeViewWallpaper = settings.CheckFlag(13);
+  o.listViewWallpaper = settings.CheckFlag(14);
   o.beforeXP = beforeXP;
   return o;
 }
@@ -69,8 +69,8 @@ bool WindowWallpaperRule(const SurfaceFacts& f, const WallpaperOptions& o) noexc
 bool NeedsWindowText(const char* upperClass) noexcept { return Is(upperClass, "SYSLISTVIEW32"); }
 
 bool TVWallpaperRule(const ListFacts& f, const WallpaperOptions& o) noexcept {
-  if (o.treeViews && IsOneOf(f.upperClass, kTreeClasses)) return true;
-  if (!o.listViews) return false;
+  if (o.treeViewWallpaper && IsOneOf(f.upperClass, kTreeClasses)) return true;
+  if (!o.listViewWallpaper) return false;
   if (Is(f.upperClass, "SYSLISTVIEW32")) {
     // Explorer's folder view from XP on, the task manager's process list,
     // the browser's views and the desktop paint their own backgrounds.

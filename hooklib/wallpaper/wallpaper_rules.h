@@ -25,8 +25,8 @@ struct WallpaperOptions {
   bool windowWallpaper = false;  // check flag 10
   bool mdiWallpaper = false;     // check flag 11
   bool tabbedPages = false;      // check flag 12: pages beside a visible tab control too
-  bool treeViews = false;        // check flag 13
-  bool listViews = false;        // check flag 14: list views and list boxes
+  bool treeViewWallpaper = false;  // check flag 13
+  bool listViewWallpaper = false;  // check flag 14: list views and list boxes
   bool beforeXP = true;          // the library's before-XP flag
 };
 

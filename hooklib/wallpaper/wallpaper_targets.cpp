@@ -11,10 +11,6 @@ namespace {
 
 WindowBox BoxOf(const RECT& r) noexcept { return {r.left, r.top, r.right, r.bottom}; }
 
-WallpaperOptions CurrentOptions() noexcept {
-  return WallpaperOptionsFrom(g_library.settings, g_library.beforeXP);
-}
-
 // A window procedure that is not the class's: someone has subclassed the
 // page and paints it in a way of its own. A window that cannot be read
 // counts as subclassed, so that the page item does not hold for it.
@@ -38,14 +34,14 @@ bool HasVisibleTabSibling(HWND window) noexcept {
   return ReadWindowLong(tab, GWL_STYLE, style) && (style & WS_VISIBLE) != 0;
 }
 
-bool IsTaskbarWindow(HWND window) noexcept {
-  const HWND taskbar = g_library.taskbarWindow;
+bool IsTaskbarWindow(HWND window, HWND taskbar) noexcept {
   return taskbar != nullptr && (window == taskbar || IsChild(taskbar, window));
 }
 
 bool IsWindowWallpaperTarget(HWND window, const char* upperClass, DWORD style,
                              const RECT& windowRect, const RECT& clientRect) noexcept {
-  const WallpaperOptions options = CurrentOptions();
+  const OptionsSnapshot snapshot = CurrentOptions();
+  const WallpaperOptions& options = snapshot.options.wallpaper;
   SurfaceFacts facts;
   facts.upperClass = upperClass;
   facts.style = style;
@@ -55,7 +51,7 @@ bool IsWindowWallpaperTarget(HWND window, const char* upperClass, DWORD style,
     facts.subclassed = IsSubclassed(window);
     facts.visibleTabSibling = !facts.subclassed && !options.tabbedPages && HasVisibleTabSibling(window);
   }
-  facts.taskbar = options.beforeXP && IsTaskbarWindow(window);
+  facts.taskbar = options.beforeXP && IsTaskbarWindow(window, snapshot.taskbarWindow);
   return WindowWallpaperRule(facts, options);
 }
 
@@ -63,10 +59,11 @@ bool IsTVWallpaperTarget(HWND window, const char* upperClass) noexcept {
   if (!Loaded(Wallpaper::TV)) return false;
   LONG_PTR style = 0;
   if (!ReadWindowLong(window, GWL_STYLE, style)) return false;
+  const OptionsSnapshot snapshot = CurrentOptions();
   ListFacts facts;
   facts.upperClass = upperClass;
   facts.style = static_cast<std::uint32_t>(style);
-  facts.desktopIconView = window == g_library.desktopIconView;
+  facts.desktopIconView = window == snapshot.desktopIconView;
   char text[kClassNameChars] = "";
   if (NeedsWindowText(upperClass)) {
     // No text, or none to be had, is an empty text.
@@ -74,7 +71,7 @@ bool IsTVWallpaperTarget(HWND window, const char* upperClass) noexcept {
     UpperCaseAscii(text);
     facts.upperText = text;
   }
-  return TVWallpaperRule(facts, CurrentOptions());
+  return TVWallpaperRule(facts, snapshot.options.wallpaper);
 }
 
 bool IsTVWallpaperTarget(HWND window) noexcept {

@@ -19,7 +19,8 @@ bool IsTVWallpaperTarget(HWND window, const char* upperClass) noexcept;
 // The first "SysTabControl32" child of the window's parent is visible.
 bool HasVisibleTabSibling(HWND window) noexcept;
 
-// The taskbar window, or a window inside it.
-bool IsTaskbarWindow(HWND window) noexcept;
+// The taskbar window (as found at the last settings load), or a window
+// inside it.
+bool IsTaskbarWindow(HWND window, HWND taskbar) noexcept;
 
 }  // namespace vornal::hooklib

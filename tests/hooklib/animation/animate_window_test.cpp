@@ -8,6 +8,7 @@
 
 #include <vector>
 
+#include "core/library_settings.h"
 #include "core/library_startup.h"
 #include "core/library_state.h"
 
@@ -32,8 +33,7 @@ LRESULT CALLBACK CountingProc(HWND window, UINT message, WPARAM wParam, LPARAM l
 TEST(AnimateWindowPath, GetsTheStylesFlagsAndClosingLeavesTheWindowHiddenAndRepaintsTheParent) {
   ASSERT_TRUE(EnsureStarted());
   g_library.animateWindow = RecordAnimateWindow;
-  Settings& s = g_library.settings;
-  s = DefaultSettings();
+  Settings s = DefaultSettings();
   s.spinValues[1] = 345;  // opening time
   s.spinValues[2] = 0;    // closing time, of the box too
   WNDCLASSA wc{};
@@ -62,6 +62,7 @@ TEST(AnimateWindowPath, GetsTheStylesFlagsAndClosingLeavesTheWindowHiddenAndRepa
     s.checkFlags[6 + step] = c.slide;
     s.checkFlags[1 - step] = false;
     s.checkFlags[step] = true;
+    ApplyLibrarySettings(s, true);
     ShowWindow(child, c.closing ? SW_SHOWNA : SW_HIDE);
     UpdateWindow(parent);
     g_calls.clear();

@@ -66,10 +66,10 @@ TEST(ShowRule, TitledSizesWrapAt65536AndPopupSizesDoNot) {
 TEST(ShowRule, PopupsAnimateOnlyInTheirOwnRightAndNotForTheseClasses) {
   AnimationOptions popups = Defaults();
   EXPECT_FALSE(ShowStatusMayAnimate(0, popups)) << "popups off by default";
-  popups.popups = true;
+  popups.animatePopups = true;
   for (std::intptr_t status : {1, 2, 3, 4}) EXPECT_FALSE(ShowStatusMayAnimate(status, popups));
   EXPECT_TRUE(ShowStatusMayAnimate(0, popups));
-  popups.opening = popups.closing = false;
+  popups.animateOpening = popups.animateClosing = false;
   EXPECT_FALSE(ShowStatusMayAnimate(0, popups));
 
   const struct { std::uint32_t style; const char* name; bool oldSystem, animates; } cases[] = {

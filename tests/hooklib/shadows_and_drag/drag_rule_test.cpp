@@ -25,26 +25,26 @@ WindowBox Box(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t h
 
 TEST(DragRule, OptionsComeFromTheirSettings) {
   const DragOptions defaults = DragOptionsFrom(DefaultSettings());
-  EXPECT_FALSE(defaults.enabled);
-  EXPECT_FALSE(defaults.dialogsOnly);
+  EXPECT_FALSE(defaults.transparentDragging);
+  EXPECT_FALSE(defaults.dragDialogsOnly);
   EXPECT_EQ(defaults.minWidth, 32);
   EXPECT_EQ(defaults.minHeight, 32);
   EXPECT_EQ(defaults.maxWidth, 1024);
   EXPECT_EQ(defaults.maxHeight, 512);
-  EXPECT_EQ(defaults.alpha, 200);
+  EXPECT_EQ(defaults.dragOpacity, 200);
 
   Settings s = DefaultSettings();
   s.checkFlags[8] = true;
   s.radioFlags[1] = true;
   for (int n = 9; n <= 13; ++n) s.spinValues[static_cast<std::size_t>(n - 1)] = static_cast<std::uint16_t>(0x1200 + n);
   const DragOptions o = DragOptionsFrom(s);
-  EXPECT_TRUE(o.enabled);
-  EXPECT_TRUE(o.dialogsOnly);
+  EXPECT_TRUE(o.transparentDragging);
+  EXPECT_TRUE(o.dragDialogsOnly);
   EXPECT_EQ(o.minWidth, 0x1209);
   EXPECT_EQ(o.minHeight, 0x120A);
   EXPECT_EQ(o.maxWidth, 0x120B);
   EXPECT_EQ(o.maxHeight, 0x120C);
-  EXPECT_EQ(o.alpha, 0x0D) << "only the low byte of spin value 13";
+  EXPECT_EQ(o.dragOpacity, 0x0D) << "only the low byte of spin value 13";
 }
 
 TEST(DragRule, StartsOnlyWhenOnAndNotLayeredAndNoOtherDrag) {
@@ -61,7 +61,7 @@ TEST(DragRule, DialogsOnlyComparesTheClassNameExactly) {
   DragOptions o = Enabled();
   EXPECT_TRUE(ClassMayDrag(o, "MainWindowClass"));
   EXPECT_TRUE(ClassMayDrag(o, nullptr)) << "the class is not needed then";
-  o.dialogsOnly = true;
+  o.dragDialogsOnly = true;
   EXPECT_TRUE(ClassMayDrag(o, "#32770"));
   for (const char* other : {"MainWindowClass", "#3277", "#327700", "#32770 ", " #32770", "#32771", ""}) {
     EXPECT_FALSE(ClassMayDrag(o, other)) << '"' << other << '"';

@@ -9,6 +9,7 @@
 #include <thread>
 #include <vector>
 
+#include "core/library_options.h"
 #include "core/library_startup.h"
 #include "import_slot.h"
 #include "test_bitmap.h"
@@ -49,6 +50,11 @@ BOOL WINAPI CountedDeleteDC(HDC dc) { return Gone(dc, g_deleteDC(dc)); }
 BOOL WINAPI CountedDelete(HGDIOBJ o) { return Gone(o, g_delete(o)); }
 LPVOID WINAPI CountedAlloc(HANDLE h, DWORD f, SIZE_T n) { return ++g_allocations, g_alloc(h, f, n); }
 
+// What a settings load does with the pictures.
+void Load(const Settings& settings, bool processEnabled) {
+  LoadWallpapers(OptionsFor(settings, processEnabled, VersionFlags{}).wallpaper, settings);
+}
+
 template <typename Proc>
 bool Count(const char* dll, const char* name, Proc counted, Proc& system) {
   system = reinterpret_cast<Proc>(test::ReplaceImport(GetModuleHandleA(nullptr), dll, name,
@@ -78,22 +84,22 @@ TEST(WallpaperObjects, EveryObjectGoesBackAndPaintingMakesNone) {
   Settings unreadable = on;
   unreadable.Text(TextField::WindowWallpaper).Assign(broken.c_str());
 
-  LoadWallpapers(on, true);
+  Load(on, true);
   EXPECT_EQ(g_live.size(), 6u) << "three contexts, three pictures";
-  LoadWallpapers(DefaultSettings(), true);
+  Load(DefaultSettings(), true);
   EXPECT_EQ(g_live.size(), 0u) << "switched off";
-  for (int i = 0; i < 100; ++i) LoadWallpapers(on, true);
+  for (int i = 0; i < 100; ++i) Load(on, true);
   EXPECT_EQ(g_live.size(), 6u) << "after a hundred reloads";
   g_images = 0;
-  LoadWallpapers(unreadable, true);
+  Load(unreadable, true);
   EXPECT_EQ(g_images, 2) << "the truncated file reaches no reader";
   EXPECT_EQ(g_live.size(), 6u) << "and its wallpaper is kept";
-  LoadWallpapers(on, false);
+  Load(on, false);
   g_made = 0;
-  LoadWallpapers(on, false);
+  Load(on, false);
   EXPECT_EQ(g_live.size() + g_made, 0u) << "an excluded process releases and loads nothing";
 
-  LoadWallpapers(on, true);
+  Load(on, true);
   const HWND window = CreateWindowA("BUTTON", "", WS_POPUP | WS_CAPTION, 0, 0, 200, 150, nullptr,
                                     nullptr, nullptr, nullptr);  // a framed window with caption
   const HDC erased = CreateCompatibleDC(nullptr);

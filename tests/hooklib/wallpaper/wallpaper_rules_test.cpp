@@ -43,8 +43,8 @@ TEST(WallpaperRules, WindowAndTVTargetsByClassStyleAndFacts) {
       {false, "COMBOLBOX", "", 0, 0, false}};
   for (const auto& l : lists) {
     WallpaperOptions options;
-    options.treeViews = l.trees;
-    options.listViews = !l.trees;
+    options.treeViewWallpaper = l.trees;
+    options.listViewWallpaper = !l.trees;
     options.beforeXP = l.beforeXP;
     EXPECT_EQ(TVWallpaperRule({l.cls, l.text, 0, l.desktop}, options), l.target) << l.cls << " " << l.text;
   }

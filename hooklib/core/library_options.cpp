@@ -1,0 +1,46 @@
+#include "core/library_options.h"
+
+namespace vornal::hooklib {
+
+LibraryOptions OptionsFor(const Settings& settings, bool processEnabled,
+                          const VersionFlags& flags) noexcept {
+  LibraryOptions o;
+  o.processEnabled = processEnabled;
+  o.animation = AnimationOptionsFrom(settings);
+  o.animation.animateMenus = flags.oldSystem;
+  o.shadows = ShadowOptionsFrom(settings);
+  o.drag = DragOptionsFrom(settings);
+  o.wallpaper = WallpaperOptionsFrom(settings, flags.beforeXP);
+  if (!processEnabled) {
+    o.animation.animateOpening = o.animation.animateClosing = false;
+    o.shadows.dropShadows = false;
+    o.drag.transparentDragging = false;
+    o.wallpaper.windowWallpaper = o.wallpaper.mdiWallpaper = false;
+    o.wallpaper.treeViewWallpaper = o.wallpaper.listViewWallpaper = false;
+  }
+  return o;
+}
+
+std::uint32_t ActiveRoutes(const LibraryOptions& o) noexcept {
+  const AnimationOptions& a = o.animation;
+  const WallpaperOptions& w = o.wallpaper;
+  const bool lists = w.treeViewWallpaper || w.listViewWallpaper;
+  std::uint32_t routes = RouteBit(Route::ExitSizeMove);
+  const auto add = [&routes](bool active, Route route) {
+    if (active) routes |= RouteBit(route);
+  };
+  // Both the animation and the shadow step need a show or hide to animate.
+  add(a.animateOpening || a.animateClosing, Route::WindowPosChanging);
+  add(a.animatePopups && (a.animateOpening || a.animateClosing), Route::ShowWindow);
+  add(o.drag.transparentDragging, Route::Moving);
+  add(w.windowWallpaper || w.mdiWallpaper || lists, Route::EraseBkgnd);
+  add(w.windowWallpaper, Route::Activate);
+  add(w.mdiWallpaper, Route::MDIClientChanged);
+  add(w.mdiWallpaper || lists, Route::Scrolled);
+  add(lists, Route::KillFocus);
+  add(w.treeViewWallpaper, Route::SetCursor);
+  add(w.listViewWallpaper, Route::CaptureChanged);
+  return routes;
+}
+
+}  // namespace vornal::hooklib
