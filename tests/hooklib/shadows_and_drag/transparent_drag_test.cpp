@@ -2,6 +2,8 @@
 // the system would call it for WM_MOVING and WM_EXITSIZEMOVE.
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "library_under_test.h"
 #include "test_windows.h"
 #include "vornal_settings_key.h"
@@ -35,6 +37,31 @@ TEST_F(TransparentDrag, TheLargestWindowTurnsTransparentUntilTheMoveEnds) {
   ExitMove(window);
   EXPECT_FALSE(window.IsLayered());
   EXPECT_EQ(window.AlphaWhenLayeredStyleWent(), 255) << "opaque before the style goes";
+}
+
+// A reload in the middle of a move may exclude the program or switch
+// dragging off; the window it made transparent still ends the move opaque.
+TEST_F(TransparentDrag, AReloadDuringTheMoveStillEndsItOpaque) {
+  char path[MAX_PATH] = {};
+  GetModuleFileNameA(nullptr, path, MAX_PATH);
+  const std::string exe(path);
+  const std::string name = exe.substr(exe.find_last_of("\\/") + 1);
+  for (const bool exclude : {true, false}) {
+    Reload();
+    TestWindow window = TestWindow::TopLevel(600, 400);
+    Moving(window);
+    ASSERT_TRUE(window.IsLayered());
+    if (exclude) {
+      SetExclusions({name.c_str()});
+    } else {
+      SetSettingsDword("CheckBoxChecked9", 0);
+    }
+    Reload();
+    ExitMove(window);
+    EXPECT_FALSE(window.IsLayered()) << (exclude ? "excluded" : "switched off") << " during the move";
+    DeleteExclusions();
+    SetSettingsDword("CheckBoxChecked9", 1);
+  }
 }
 
 TEST_F(TransparentDrag, WindowsOutsideTheSizeLimitsStayOpaque) {
