@@ -8,15 +8,9 @@
 #include <cstddef>
 #include <cstdint>
 
-namespace vornal {
+#include "reg_result.h"
 
-enum class RegResult : std::uint8_t {
-  Ok,
-  Missing,    // no such value or key
-  WrongType,  // the value exists with another registry type or size
-  TooLarge,   // the value does not fit the caller's buffer
-  Failed,     // access denied or any other registry error
-};
+namespace vornal {
 
 class RegistryKey {
  public:

@@ -32,8 +32,11 @@ bool ParseVersionText(const char* text, VersionNumber& out) {
       anyDigit = true;
       const unsigned long d = static_cast<unsigned long>(c - '0');
       if (!inFraction) {
-        v.whole = v.whole * 10 + d;
-        if (v.whole >= kWholeLimit) return false;
+        // Tested before it is stored: an unsigned long has 32 bits on
+        // Windows, and "V5000000000" must not wrap into a small number.
+        const unsigned long long whole = v.whole * 10ull + d;
+        if (whole >= kWholeLimit) return false;
+        v.whole = static_cast<unsigned long>(whole);
       } else if (fractionDigits < kFractionDigits) {
         v.billionths = v.billionths * 10 + d;
         ++fractionDigits;
