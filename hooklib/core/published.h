@@ -54,7 +54,8 @@ class Published {
   T Read() const noexcept {
     std::uint64_t words[kWords];
     for (;;) {
-      const Slot& slot = slots_[current_.load(std::memory_order_acquire) & 1u];
+      const std::uint32_t index = current_.load(std::memory_order_acquire) & 1u;
+      const Slot& slot = slots_[index];
       const std::uint32_t before = slot.sequence.load(std::memory_order_acquire);
       // Odd: a writer has begun on this slot since it was current, so the
       // other slot is current by now.
@@ -62,7 +63,14 @@ class Published {
       // Acquire on every word: the sequence is read again only after them.
       // (No free-standing fences, which ThreadSanitizer cannot follow.)
       for (std::size_t i = 0; i < kWords; ++i) words[i] = slot.words[i].load(std::memory_order_acquire);
-      if (slot.sequence.load(std::memory_order_relaxed) == before) break;
+      // Unchanged, and still the current slot: then the copy is the value
+      // that was current when it ended, and a later read never gives an
+      // older one (a writer may have refilled a slot that is not current
+      // yet with a newer value).
+      if (slot.sequence.load(std::memory_order_acquire) == before &&
+          current_.load(std::memory_order_relaxed) == index) {
+        break;
+      }
     }
     T value;
     std::memcpy(&value, words, sizeof(T));
