@@ -1,7 +1,8 @@
 // vornal_drag_target.exe: a small GUI program in which the global hook
 // test looks for the library's effect from outside. See
-// drag_target_protocol.h, animation_target_protocol.h and
-// wallpaper_target_protocol.h for the messages it answers.
+// drag_target_protocol.h, animation_target_protocol.h,
+// wallpaper_target_protocol.h and churn_protocol.h for the messages it
+// answers.
 #include <windows.h>
 
 #include "drag_target_protocol.h"
@@ -13,6 +14,9 @@ void StartAnimationTarget(HINSTANCE instance);
 bool AnimationCommand(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
 // wallpaper_target.cpp: its windows and their pixels.
 bool WallpaperCommand(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+// tests/reliability/churn_target.cpp: windows made and unmade by worker
+// threads, the library's GDI objects, faults during an animation.
+bool ChurnCommand(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
 }  // namespace vornal::test
 
 namespace {
@@ -68,6 +72,7 @@ LRESULT CALLBACK ControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
       LRESULT result = 0;
       if (AnimationCommand(message, wParam, lParam, result)) return result;
       if (WallpaperCommand(message, wParam, lParam, result)) return result;
+      if (ChurnCommand(message, wParam, lParam, result)) return result;
       return DefWindowProcA(window, message, wParam, lParam);
     }
   }

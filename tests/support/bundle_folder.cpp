@@ -27,6 +27,18 @@ BundleFolder::BundleFolder(std::initializer_list<const char*> files) {
   }
 }
 
+bool BundleFolder::Add(const char* fileName, const std::string& bytes) {
+  copies_.push_back(Path(fileName));
+  const HANDLE file = CreateFileA(copies_.back().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  DWORD written = 0;
+  const bool ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+                  written == bytes.size();
+  CloseHandle(file);
+  return ok;
+}
+
 BundleFolder::~BundleFolder() {
   // A library may stay mapped in a program for a while after its hook was
   // removed; what cannot be deleted stays in the throwaway prefix.

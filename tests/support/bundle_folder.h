@@ -17,6 +17,9 @@ class BundleFolder {
   BundleFolder(const BundleFolder&) = delete;
   BundleFolder& operator=(const BundleFolder&) = delete;
 
+  // Writes a file of these bytes into the folder (a damaged library, say).
+  bool Add(const char* fileName, const std::string& bytes);
+
   bool Ready() const { return ready_; }
   std::string Path(const char* fileName) const { return folder_ + "\\" + fileName; }
 

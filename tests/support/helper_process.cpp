@@ -52,6 +52,10 @@ LRESULT HelperProcess::Send(UINT message, WPARAM wParam, LPARAM lParam, DWORD re
   return static_cast<LRESULT>(result);
 }
 
+bool HelperProcess::Post(UINT message, WPARAM wParam, LPARAM lParam) const {
+  return control_ != nullptr && PostMessageA(control_, message, wParam, lParam) != FALSE;
+}
+
 void HelperProcess::Kill() {
   if (process_.hProcess == nullptr) return;
   TerminateProcess(process_.hProcess, 1);

@@ -28,6 +28,8 @@ class HelperProcess {
   // Sends a command and returns the answer; a helper that does not answer
   // within replyMs fails the test and gives -1.
   LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0, DWORD replyMs = 30000) const;
+  // Posts a command and returns at once.
+  bool Post(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
   // Ends the helper at once (for one that has been told to hang).
   void Kill();
 

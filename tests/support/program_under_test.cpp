@@ -21,6 +21,10 @@ ProgramUnderTest::~ProgramUnderTest() {
 }
 
 bool ProgramUnderTest::Start(const std::string& path, const std::string& arguments) {
+  Kill();
+  if (info_.hProcess != nullptr) CloseHandle(info_.hProcess);
+  if (info_.hThread != nullptr) CloseHandle(info_.hThread);
+  info_ = PROCESS_INFORMATION{};
   std::string commandLine = "\"" + path + "\" " + arguments;
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;

@@ -23,7 +23,8 @@ class ProgramUnderTest {
   ProgramUnderTest(const ProgramUnderTest&) = delete;
   ProgramUnderTest& operator=(const ProgramUnderTest&) = delete;
 
-  // Starts the program (full path) with a command-line tail.
+  // Starts the program (full path) with a command-line tail; one started
+  // before by this object is ended first.
   bool Start(const std::string& path, const std::string& arguments = "");
   DWORD ProcessId() const { return info_.dwProcessId; }
   HANDLE Process() const { return info_.hProcess; }
