@@ -76,8 +76,10 @@ TEST_F(Churn, ProgramsSurviveAStormOfWindowsAndReloadsAndGiveTheirGdiObjectsBack
   int applies = 0, broadcasts = 0;
   ULONGLONG slowest = 0;
   Dice dice(1);
+  std::uint32_t opacity = 0;
   while (GetTickCount64() < end) {
-    TypeText(Control(IDC_SpinEdit13), std::to_string(100 + dice.Below(150)));
+    opacity = 100 + dice.Below(150);
+    TypeText(Control(IDC_SpinEdit13), std::to_string(opacity));
     TypeText(Control(IDC_EditWindowWallpaper), pictures[applies % 2]);
     Click(Control(IDC_ButtonApply));
     ++applies;
@@ -103,9 +105,14 @@ TEST_F(Churn, ProgramsSurviveAStormOfWindowsAndReloadsAndGiveTheirGdiObjectsBack
     messages += static_cast<long>(h->Send(kChurnMessages));
     reloads += static_cast<long>(h->Send(kChurnReloads));
   }
-  // The settings of the start again: the same three pictures.
+  // The settings of the start again: the same three pictures. Nothing the
+  // user applied was lost on the way.
   TypeText(Control(IDC_EditWindowWallpaper), pictures[0]);
   Click(Control(IDC_ButtonApply));
+  EXPECT_EQ(StoredDword("SpinValue13"), opacity) << "the last opacity applied";
+  char stored[MAX_PATH] = {};
+  RegistryKey::OpenForRead(HKEY_CURRENT_USER, kSettingsKeyPath).ReadString("WindowWallpaper", stored, sizeof stored);
+  EXPECT_EQ(std::string(stored), pictures[0]);
   for (std::size_t i = 0; i < helpers.size(); ++i) {
     helpers[i]->Send(updated);
     const LRESULT now = helpers[i]->Send(kLibraryObjects);
