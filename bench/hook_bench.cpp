@@ -7,9 +7,11 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <cstring>
 #include <string>
 
 #include "animation_bench.h"
+#include "early_exit_bench.h"
 #include "bench_timing.h"
 #include "import_slot.h"
 #include "wallpaper_bench.h"
@@ -53,7 +55,10 @@ bool IsLayered(HWND window) {
 
 }  // namespace
 
-int main() {
+// With --startup only the first call and the reload are timed, for the
+// figures of bench/picture-figures, which runs this once per setting.
+int main(int argc, char** argv) {
+  const bool startupOnly = argc > 1 && std::strcmp(argv[1], "--startup") == 0;
   const std::string path = BesideThisProgram("VornalLib.dll");
   WIN32_FILE_ATTRIBUTE_DATA attributes{};
   if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &attributes)) {
@@ -70,6 +75,24 @@ int main() {
     return 1;
   }
   std::printf("VornalLib.dll: %lu bytes\n", static_cast<unsigned long>(attributes.nFileSizeLow));
+  CWPRETSTRUCT reload{};
+  reload.message = RegisterWindowMessageA("Vornal_SettingsUpdated");
+  if (startupOnly) {
+    // Before this program has a window: a hook installed by a running
+    // Vornal.exe would bring the library in with the first message of one,
+    // and start it there.
+    CWPRETSTRUCT none{};
+    LARGE_INTEGER from;
+    LARGE_INTEGER to;
+    QueryPerformanceCounter(&from);
+    hook(HC_ACTION, 0, reinterpret_cast<LPARAM>(&none));
+    QueryPerformanceCounter(&to);
+    const double reloadUs = NanosecondsPerCall(20, [&] {
+      hook(HC_ACTION, 0, reinterpret_cast<LPARAM>(&reload));
+    }) / 1000.0;
+    std::printf("start-up %.0f us, settings reload %.0f us\n", Seconds(from, to) * 1e6, reloadUs);
+    return 0;
+  }
 
   // A window the library never makes transparent whatever the settings:
   // layered by its own program, as a dragged window is for every WM_MOVING
@@ -87,8 +110,6 @@ int main() {
   CWPRETSTRUCT movingLarge{};
   movingLarge.message = WM_MOVING;
   movingLarge.hwnd = large;
-  CWPRETSTRUCT reload{};
-  reload.message = RegisterWindowMessageA("Vornal_SettingsUpdated");
 
   LARGE_INTEGER start;
   LARGE_INTEGER end;
@@ -133,6 +154,7 @@ int main() {
   DestroyWindow(large);
   DestroyWindow(ownLayered);
 
+  vornal::bench::RunEarlyExitBench();
   vornal::bench::RunAnimationBench();
   vornal::bench::RunWallpaperBench();
   return 0;
