@@ -12,6 +12,8 @@
 namespace vornal::hooklib {
 
 void OnShowWindow(HWND window, WPARAM shown, LPARAM status) noexcept {
+  // A show or hide on a parent's or another window's account ends here.
+  if (status != 0) return;
   const AnimationOptions options = CurrentOptions().options.animation;
   // Ends here, before any call, unless popups are animated at all.
   if (!ShowStatusMayAnimate(status, options)) return;

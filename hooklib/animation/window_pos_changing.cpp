@@ -82,9 +82,11 @@ void OnWindowPosChanging(HWND window, LPARAM windowPos) noexcept {
   const auto* pos = reinterpret_cast<const WINDOWPOS*>(windowPos);
   if (pos == nullptr) return;
   const UINT flags = pos->flags;
+  // Almost every WM_WINDOWPOSCHANGING is neither a show nor a hide: it ends
+  // here, before the options are even copied.
+  if ((flags & (SWP_SHOWWINDOW | SWP_HIDEWINDOW)) == 0) return;
   const OptionsSnapshot snapshot = CurrentOptions();
   const AnimationOptions& options = snapshot.options.animation;
-  // Almost every WM_WINDOWPOSCHANGING ends here, before any call.
   if (!MayShowOrHide(flags, options.animateOpening, options.animateClosing)) return;
 
   const BusyScope busy;

@@ -55,8 +55,9 @@ void OnActivate(HWND window, WPARAM state, LPARAM deactivated) noexcept {
 }
 
 void OnSetCursor(HWND window, LPARAM hitAndMessage) noexcept {
-  if (!SetCursorMayRedraw(Loaded(Wallpaper::TV), CurrentOptions().options.wallpaper.treeViewWallpaper,
-                          hitAndMessage)) {
+  // The picture and the click first; the options only for a click.
+  if (!SetCursorMayRedraw(Loaded(Wallpaper::TV), true, hitAndMessage) ||
+      !CurrentOptions().options.wallpaper.treeViewWallpaper) {
     return;
   }
   ClassName className;
