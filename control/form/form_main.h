@@ -15,6 +15,7 @@
 #include "hook_host.h"
 #include "hook_reach.h"
 #include "hook_thread.h"
+#include "picture_publisher.h"
 #include "os_version.h"
 #include "settings_record.h"
 #include "settings_store.h"
@@ -191,6 +192,8 @@ class FormMain {
   // Whether the taskbar takes notify-icon calls now, which wait for it.
   bool TrayAnswers();
   void ApplyHook();
+  // The wallpaper pictures for every hooked process, while the patch runs.
+  void PublishPictures();
   // Starts the host for the programs of the other bitness; false when that
   // failed in a way the user has to hear of.
   bool StartHookHost();
@@ -246,6 +249,7 @@ class FormMain {
   std::array<std::uint32_t, 3> shapeColours_{};
   std::array<COLORREF, 16> customColours_{};  // the colour dialog's own
   std::string lastBitmap_;                     // the file last picked with any picker
+  PicturePublisher pictures_;
   HookThread ownHook_{env_.libraryPath};
   HookHost host_;
   TrayIcon tray_;

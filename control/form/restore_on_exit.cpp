@@ -22,6 +22,7 @@ void FormMain::RestoreOnExit() {
     UnloadHookLibrary();
     patchRunning_ = AnyHookRunning();
   }
+  pictures_.Withdraw();
   RedrawDesktop1Click();
 }
 

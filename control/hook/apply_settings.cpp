@@ -64,6 +64,9 @@ void FormMain::ApplySettings() {
   ApplySystemColours();
   ApplyDesktopIconText();
   ApplyStartCaption();
+  // Before the hook: every library that loads or reloads from here on
+  // finds the pictures ready.
+  PublishPictures();
   ApplyHook();
 
   SetWindowTextA(Control(IDC_LabelStatus), PatchStatusText(patchRunning_));
@@ -77,6 +80,14 @@ void FormMain::ApplySettings() {
   ShowWindow(panel, SW_HIDE);
   SetCursor(previousCursor != nullptr ? previousCursor : LoadCursor(nullptr, IDC_ARROW));
   EnableWindow(form_, TRUE);
+}
+
+void FormMain::PublishPictures() {
+  if (!settings_.RadioFlag(3)) {
+    pictures_.Withdraw();
+    return;
+  }
+  pictures_.Publish(PublishedPicturePaths(settings_));
 }
 
 void FormMain::ApplyHook() {

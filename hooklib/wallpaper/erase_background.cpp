@@ -1,7 +1,7 @@
 // WM_ERASEBKGND: after the window procedure has erased the background,
 // the wallpaper of the window's kind is tiled over it on the same device
-// context. Painting creates nothing: the tiles are copied from the memory
-// device context that the picture stays selected into.
+// context. Painting creates nothing: the tiles are copied straight from the
+// picture's pixels, in the published set or the library's own DIB.
 #include "core/window_facts.h"
 #include "wallpaper/redraw_rules.h"
 #include "wallpaper/tiling.h"
@@ -25,11 +25,14 @@ bool TileWallpaper(Wallpaper which, HDC target, const RECT& client) noexcept {
   const int region = GetClipBox(target, &drawn);
   if (region == ERROR) return false;
   if (region == NULLREGION) return true;
-  const HDC source = picture.dc;
+  const auto* info = reinterpret_cast<const BITMAPINFO*>(&picture.info);
   ForEachTile(ClientSide(client.left, client.right), ClientSide(client.top, client.bottom),
               {picture.width, picture.height},
               {drawn.left, drawn.top, drawn.right, drawn.bottom}, [&](const Tile& t) {
-                BitBlt(target, t.x, t.y, t.width, t.height, source, 0, 0, SRCCOPY);
+                // The picture is top-down: its source rectangle starts at
+                // the top-left corner, as every tile does.
+                StretchDIBits(target, t.x, t.y, t.width, t.height, 0, 0, t.width, t.height,
+                              picture.bits, info, DIB_RGB_COLORS, SRCCOPY);
               });
   return true;
 }

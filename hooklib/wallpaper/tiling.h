@@ -5,12 +5,13 @@
 
 #include <cstdint>
 
+#include "picture_set.h"
+
 namespace vornal::hooklib {
 
-struct TileSize {
-  std::uint16_t width = 0;
-  std::uint16_t height = 0;
-};
+// The size pictures are kept at for tiling (picture_set.h).
+using vornal::RepeatedTileSize;
+using vornal::TileSize;
 
 struct Tile {
   std::uint16_t x, y, width, height;
@@ -25,20 +26,6 @@ struct DrawnBox {
 // A client side as the tiling takes it: the absolute difference of two
 // sides, held to the 65535 pixels that the 16-bit tile positions reach.
 std::uint16_t ClientSide(std::int32_t from, std::int32_t to) noexcept;
-
-// Pictures narrower or lower than this are repeated into a larger picture
-// when they are loaded: the tiles land on the same pixels, and a small
-// picture (a single pixel, say) takes a few BitBlts per erase instead of
-// one per pixel. Rows of a kilobyte or more (256 pixels of 32 bits) are
-// copied at close to memory speed; the height only sets how many BitBlts
-// an erase takes.
-inline constexpr std::uint16_t kMinTileWidth = 256;
-inline constexpr std::uint16_t kMinTileHeight = 64;
-
-// The size of the picture kept for a picture of width by height: each side
-// the smallest whole multiple of it that reaches its minimum above. Zero
-// sides stay zero.
-TileSize RepeatedTileSize(std::uint16_t width, std::uint16_t height) noexcept;
 
 // Visits the tiles of a client area of clientWidth by clientHeight tiled
 // with tile from its top-left corner (0, 0): rows from the top, left to

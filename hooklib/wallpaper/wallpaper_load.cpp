@@ -1,26 +1,22 @@
-// The three pictures, loaded at every settings load and kept selected into
-// their memory device contexts, so that an erase only copies tiles.
+// The three pictures, at every settings load. Each comes from the set the
+// control program has published for the whole desktop when that set holds
+// the picture the settings name: the set is mapped read-only and nothing is
+// decoded or copied. Without such a set (the control program gone, an
+// older one, the set unreadable), the library decodes the file itself into
+// a DIB of its own, as every process once did.
 #include "wallpaper/wallpaper_load.h"
 
 #include <windows.h>
 
 #include <cstdint>
+#include <cstring>
 
-#include "bitmap_file.h"
-#include "wallpaper/tiling.h"
+#include "picture_render.h"
+#include "picture_set.h"
 #include "wallpaper/wallpaper_state.h"
 
 namespace vornal::hooklib {
 namespace {
-
-void Release(Picture& picture) noexcept {
-  if (picture.dc != nullptr) {
-    if (picture.replaced != nullptr) SelectObject(picture.dc, picture.replaced);
-    DeleteDC(picture.dc);
-  }
-  if (picture.bitmap != nullptr) DeleteObject(picture.bitmap);
-  picture = Picture{};
-}
 
 bool FileExists(const char* path) noexcept {
   if (path[0] == '\0') return false;
@@ -28,59 +24,96 @@ bool FileExists(const char* path) noexcept {
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
-// Copies the picture in file over the whole of target, from its top-left
-// corner, as the erase handler will tile it.
-bool RepeatInto(const Picture& target, HBITMAP file, TileSize picture) noexcept {
-  const HDC source = CreateCompatibleDC(target.dc);
-  if (source == nullptr) return false;
-  const HGDIOBJ replaced = SelectObject(source, file);
-  bool copied = replaced != nullptr;
-  if (copied) {
-    ForEachTile(target.width, target.height, picture, {0, 0, target.width, target.height},
-                [&](const Tile& t) {
-                  copied = BitBlt(target.dc, t.x, t.y, t.width, t.height, source, 0, 0, SRCCOPY) && copied;
-                });
-    SelectObject(source, replaced);
-  }
-  DeleteDC(source);
-  return copied;
+// The generation the directory names, or 0 without a directory.
+std::uint32_t CurrentGeneration() noexcept {
+  const HANDLE directory = OpenFileMappingA(FILE_MAP_READ, FALSE, kPictureDirectoryName);
+  if (directory == nullptr) return 0;
+  const void* view = MapViewOfFile(directory, FILE_MAP_READ, 0, 0, sizeof(PictureDirectory));
+  CloseHandle(directory);
+  if (view == nullptr) return 0;
+  const auto* d = static_cast<const PictureDirectory*>(view);
+  const std::uint32_t generation =
+      d->magic == kPictureDirectoryMagic ? __atomic_load_n(&d->generation, __ATOMIC_ACQUIRE) : 0;
+  UnmapViewOfFile(view);
+  return generation;
 }
 
-// The picture of a bitmap file as the erase handler tiles it: repeated to
-// its tile size in a bitmap of the screen's format, so that every tile is
-// a plain copy without a conversion of pixels.
-bool LoadPicture(const char* path, Picture& out) noexcept {
-  BitmapFileInfo info;
-  // The system's reader sees only files whose header promises a whole
-  // bitmap of a sensible size: a truncated or absurd file must not make it
-  // allocate or read beyond the file inside someone else's program.
-  const HBITMAP file = LoadBitmapFile(path, info);
-  if (file == nullptr) return false;
-  const TileSize picture{static_cast<std::uint16_t>(info.width),
-                         static_cast<std::uint16_t>(info.height)};
-  const TileSize tile = RepeatedTileSize(picture.width, picture.height);
+// The published set of that generation, mapped read-only and checked; null
+// when it is gone or not whole.
+const void* MapSet(std::uint32_t generation) noexcept {
+  PictureSetName name;
+  PictureSetNameOf(generation, name);
+  const HANDLE set = OpenFileMappingA(FILE_MAP_READ, FALSE, name);
+  if (set == nullptr) return nullptr;
+  const void* view = MapViewOfFile(set, FILE_MAP_READ, 0, 0, 0);
+  CloseHandle(set);
+  if (view == nullptr) return nullptr;
+  MEMORY_BASIC_INFORMATION region{};
+  // The magic is written last: an acquire read of it comes before the rest.
+  const std::uint32_t magic = __atomic_load_n(static_cast<const std::uint32_t*>(view), __ATOMIC_ACQUIRE);
+  if (magic != kPictureSetMagic || VirtualQuery(view, &region, sizeof region) == 0 ||
+      !CheckPictureSet(view, region.RegionSize)) {
+    UnmapViewOfFile(view);
+    return nullptr;
+  }
+  return view;
+}
 
-  Picture made;
-  made.width = tile.width;
-  made.height = tile.height;
-  const HDC screen = GetDC(nullptr);
-  if (screen != nullptr) {
-    made.dc = CreateCompatibleDC(screen);
-    made.bitmap = CreateCompatibleBitmap(screen, tile.width, tile.height);
-    ReleaseDC(nullptr, screen);
-  }
-  bool ok = made.dc != nullptr && made.bitmap != nullptr;
-  if (ok) {
-    made.replaced = SelectObject(made.dc, made.bitmap);
-    ok = made.replaced != nullptr && RepeatInto(made, file, picture);
-  }
-  DeleteObject(file);
-  if (!ok) {
-    Release(made);
-    return false;
-  }
-  out = made;
+// The picture of slot i of a mapped set, when it is the file the settings
+// name.
+bool FromSet(const void* view, int slot, const char* path, Picture& out) noexcept {
+  const auto* header = static_cast<const PictureSetHeader*>(view);
+  const PictureEntry& e = header->entries[slot];
+  if (e.present != 1 || lstrcmpiA(e.path, path) != 0) return false;
+  const PictureFormat format{static_cast<std::uint16_t>(e.bitsPerPixel), e.redMask, e.greenMask, e.blueMask};
+  out.bits = static_cast<const std::uint8_t*>(view) + e.offset;
+  out.info = BitmapInfoFor(format, e.width, e.height);
+  out.width = static_cast<std::uint16_t>(e.width);
+  out.height = static_cast<std::uint16_t>(e.height);
+  out.view = view;
+  out.own = nullptr;
   return true;
+}
+
+bool FromFile(const char* path, Picture& out) noexcept {
+  const PictureFormat format = ScreenPictureFormat();
+  RenderedPicture made;
+  if (!RenderPictureFile(path, format, nullptr, 0, made)) return false;
+  out.bits = made.bits;
+  out.info = BitmapInfoFor(format, made.size.width, made.size.height);
+  out.width = made.size.width;
+  out.height = made.size.height;
+  out.view = nullptr;
+  out.own = made.dib;
+  return true;
+}
+
+bool ViewInUse(const void* view) noexcept {
+  for (const WallpaperSlot& slot : g_wallpapers.slots) {
+    if (slot.picture.view == view) return true;
+  }
+  return false;
+}
+
+// Gives back what the pictures hold that no current picture uses any more:
+// own DIBs, and each view once.
+void Release(Picture (&pictures)[kWallpaperCount], const void* alsoMapped) noexcept {
+  const void* unmapped[kWallpaperCount + 1] = {};
+  int count = 0;
+  const auto unmap = [&](const void* view) {
+    if (view == nullptr || ViewInUse(view)) return;
+    for (int i = 0; i < count; ++i) {
+      if (unmapped[i] == view) return;
+    }
+    unmapped[count++] = view;
+    UnmapViewOfFile(view);
+  };
+  for (Picture& p : pictures) {
+    if (p.own != nullptr) DeleteObject(p.own);
+    unmap(p.view);
+    p = Picture{};
+  }
+  unmap(alsoMapped);
 }
 
 }  // namespace
@@ -90,12 +123,17 @@ void LoadWallpapers(const WallpaperOptions& options, const Settings& settings) n
                                         options.treeViewWallpaper || options.listViewWallpaper};
   const TextField paths[kWallpaperCount] = {TextField::WindowWallpaper, TextField::MDIWallpaper,
                                             TextField::TVWallpaper};
-  // The files are read before the guard is taken, so that painters on
-  // other threads skip their tiles only for the swap itself.
+  // The set and the files are read before the guard is taken, so that
+  // painters on other threads skip their tiles only for the swap itself.
+  const std::uint32_t generation = (wanted[0] || wanted[1] || wanted[2]) ? CurrentGeneration() : 0;
+  const void* set = generation != 0 ? MapSet(generation) : nullptr;
   Picture fresh[kWallpaperCount];
   for (int i = 0; i < kWallpaperCount; ++i) {
+    if (!wanted[i]) continue;
     const char* path = settings.Text(paths[i]).c_str();
-    if (wanted[i] && FileExists(path)) LoadPicture(path, fresh[i]);
+    if (set == nullptr || !FromSet(set, i, path, fresh[i])) {
+      if (FileExists(path)) FromFile(path, fresh[i]);
+    }
   }
 
   Picture retired[kWallpaperCount];
@@ -106,7 +144,7 @@ void LoadWallpapers(const WallpaperOptions& options, const Settings& settings) n
     if (reload.Held()) {
       for (int i = 0; i < kWallpaperCount; ++i) {
         WallpaperSlot& slot = g_wallpapers.slots[i];
-        if (fresh[i].dc != nullptr) {
+        if (!fresh[i].Empty()) {
           retired[i] = slot.picture;
           slot.picture = fresh[i];
           fresh[i] = Picture{};
@@ -118,10 +156,10 @@ void LoadWallpapers(const WallpaperOptions& options, const Settings& settings) n
         }
       }
     }
-  }
-  for (int i = 0; i < kWallpaperCount; ++i) {
-    Release(retired[i]);
-    Release(fresh[i]);
+    // Views and DIBs are given back under the guard, where no painter
+    // reads them and the slots say which are still in use.
+    Release(retired, nullptr);
+    Release(fresh, set);
   }
 }
 
@@ -129,10 +167,14 @@ void ReleaseWallpapers() noexcept {
   // Called as the library is unloaded, under the loader lock: no waiting.
   const ReloadScope reload(false);
   if (!reload.Held()) return;
-  for (WallpaperSlot& slot : g_wallpapers.slots) {
+  Picture all[kWallpaperCount];
+  for (int i = 0; i < kWallpaperCount; ++i) {
+    WallpaperSlot& slot = g_wallpapers.slots[i];
     slot.loaded.store(false, std::memory_order_relaxed);
-    Release(slot.picture);
+    all[i] = slot.picture;
+    slot.picture = Picture{};
   }
+  Release(all, nullptr);
 }
 
 }  // namespace vornal::hooklib

@@ -1,7 +1,6 @@
-// The wallpaper state of this process: the three pictures, each selected
-// into its memory device context from load to release, and the guard that
-// keeps a settings reload on one thread from taking a picture away from a
-// handler that paints with it on another.
+// The wallpaper state of this process: the three pictures, and the guard
+// that keeps a settings reload on one thread from taking a picture away
+// from a handler that paints with it on another.
 //
 // How the guard works. One word holds the number of painters that are
 // copying tiles (bits 0-30) and a reload bit (bit 31). A painter adds one
@@ -22,22 +21,27 @@
 #include <atomic>
 #include <cstdint>
 
+#include "picture_render.h"
+
 namespace vornal::hooklib {
 
 enum class Wallpaper : std::uint8_t { Window = 0, MDI = 1, TV = 2 };
 inline constexpr int kWallpaperCount = 3;
 
-// A picture ready for tiling: bitmap selected into dc, whose replaced
-// object goes back in before the context is deleted. width and height are
-// the tile size (see RepeatedTileSize).
+// A picture ready for tiling: a top-down DIB of the tile size, read by
+// StretchDIBits straight from bits. Its pixels lie either in a set the
+// control program has published (view is the base of this process's
+// read-only view of it) or in a DIB of the library's own (own), made when
+// no published set had the picture.
 struct Picture {
-  HDC dc = nullptr;
-  HBITMAP bitmap = nullptr;
-  HGDIOBJ replaced = nullptr;
+  const void* bits = nullptr;
+  PictureBitmapInfo info{};
   std::uint16_t width = 0;
   std::uint16_t height = 0;
+  const void* view = nullptr;
+  HBITMAP own = nullptr;
 
-  bool Empty() const noexcept { return dc == nullptr || width == 0 || height == 0; }
+  bool Empty() const noexcept { return bits == nullptr || width == 0 || height == 0; }
 };
 
 struct WallpaperSlot {

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 
+#include "picture_set.h"
 #include "test_bitmap.h"
 #include "wallpaper_target_protocol.h"
 
@@ -108,9 +109,43 @@ LRESULT ReadBack(HWND window, LPARAM pattern) {
   return MAKELONG(matching, width * height);
 }
 
+LRESULT TryWritingPictures() {
+  LRESULT found = 0;
+  if (HANDLE d = OpenFileMappingA(FILE_MAP_WRITE, FALSE, kPictureDirectoryName)) {
+    found |= kDirectoryWritable;
+    CloseHandle(d);
+  }
+  const HANDLE directory = OpenFileMappingA(FILE_MAP_READ, FALSE, kPictureDirectoryName);
+  if (directory == nullptr) return found;
+  const auto* d = static_cast<const PictureDirectory*>(
+      MapViewOfFile(directory, FILE_MAP_READ, 0, 0, sizeof(PictureDirectory)));
+  CloseHandle(directory);
+  if (d == nullptr) return found;
+  PictureSetName name;
+  PictureSetNameOf(d->generation, name);
+  UnmapViewOfFile(d);
+  if (HANDLE w = OpenFileMappingA(FILE_MAP_WRITE, FALSE, name)) {
+    found |= kSetWritable;
+    CloseHandle(w);
+  }
+  const HANDLE set = OpenFileMappingA(FILE_MAP_READ, FALSE, name);
+  if (set == nullptr) return found;
+  found |= kSetFound;
+  void* view = MapViewOfFile(set, FILE_MAP_READ, 0, 0, 0);
+  DWORD old = 0;
+  if (view != nullptr && VirtualProtect(view, 4096, PAGE_READWRITE, &old)) found |= kViewWritable;
+  if (view != nullptr) UnmapViewOfFile(view);
+  CloseHandle(set);
+  return found;
+}
+
 }  // namespace
 
 bool WallpaperCommand(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  if (message == kTryWritingPictures) {
+    result = TryWritingPictures();
+    return true;
+  }
   if (message != kShowWallpaperWindow) return false;
   if (g_backdrop == nullptr) Start();
   if (g_holder != nullptr) DestroyWindow(g_holder);

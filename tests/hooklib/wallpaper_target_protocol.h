@@ -20,6 +20,14 @@ enum : WPARAM {
   kMDIClient, kMDIChild,  // an MDI client alone, and a child in one (the child is read back)
 };
 
+// Tries what a hooked program might to change the pictures the control
+// program publishes for every process; answers the bits below.
+inline constexpr UINT kTryWritingPictures = WM_APP + 41;
+inline constexpr LRESULT kSetFound = 1;          // the current set opens for reading
+inline constexpr LRESULT kSetWritable = 2;       // it opens for writing
+inline constexpr LRESULT kViewWritable = 4;      // a read-only view of it can be made writable
+inline constexpr LRESULT kDirectoryWritable = 8; // the directory opens for writing
+
 // Picture kind (0 window, 1 MDI, 2 TV, as in PatternPixel), size up to
 // 1023 a side, scroll request (none: -1).
 inline LPARAM PictureRequest(int kind, int width, int height, int scrollRequest = -1) {

@@ -16,7 +16,7 @@ std::vector<void*> g_live;
 bool g_counting = false;
 
 decltype(&CreateCompatibleDC) g_createDC;
-decltype(&CreateCompatibleBitmap) g_createBitmap;
+decltype(&CreateDIBSection) g_createDIB;
 decltype(&LoadImageA) g_loadImage;
 decltype(&GetDC) g_getDC;
 decltype(&DeleteDC) g_deleteDC;
@@ -43,7 +43,9 @@ Result Gone(void* object, Result result) {
 }
 
 HDC WINAPI CountedCreateDC(HDC dc) { return Made(g_createDC(dc)); }
-HBITMAP WINAPI CountedCreateBitmap(HDC dc, int w, int h) { return Made(g_createBitmap(dc, w, h)); }
+HBITMAP WINAPI CountedCreateDIB(HDC dc, const BITMAPINFO* i, UINT u, void** b, HANDLE s, DWORD o) {
+  return Made(g_createDIB(dc, i, u, b, s, o));
+}
 HANDLE WINAPI CountedLoadImage(HINSTANCE i, LPCSTR n, UINT t, int w, int h, UINT f) {
   return Made(g_loadImage(i, n, t, w, h, f));
 }
@@ -69,8 +71,7 @@ long LibraryObjects() {
                  Replace(library, "gdi32.dll", "DeleteObject", CountedDeleteObject, g_deleteObject) &&
                  Replace(library, "user32.dll", "ReleaseDC", CountedReleaseDC, g_releaseDC) &&
                  Replace(library, "gdi32.dll", "CreateCompatibleDC", CountedCreateDC, g_createDC) &&
-                 Replace(library, "gdi32.dll", "CreateCompatibleBitmap", CountedCreateBitmap,
-                         g_createBitmap) &&
+                 Replace(library, "gdi32.dll", "CreateDIBSection", CountedCreateDIB, g_createDIB) &&
                  Replace(library, "user32.dll", "LoadImageA", CountedLoadImage, g_loadImage) &&
                  Replace(library, "user32.dll", "GetDC", CountedGetDC, g_getDC);
     if (!g_counting) return -1;

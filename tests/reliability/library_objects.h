@@ -1,5 +1,5 @@
 // The GDI objects the hook library holds in this process, counted at its
-// own imports: what it makes (CreateCompatibleDC, CreateCompatibleBitmap,
+// own imports: what it makes (CreateCompatibleDC, CreateDIBSection,
 // LoadImageA, GetDC) goes into a set, what it gives back (DeleteDC,
 // DeleteObject, ReleaseDC) leaves it. Objects made before the counting
 // began are not in the set, and their release is ignored.
