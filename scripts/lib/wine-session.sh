@@ -32,7 +32,15 @@ wine_session_start() {
 
 wine_session_stop() {
   [ -n "${WINEPREFIX:-}" ] && wineserver -k >/dev/null 2>&1 || true
-  [ -n "${VORNAL_XVFB_PID:-}" ] && kill "$VORNAL_XVFB_PID" 2>/dev/null || true
+  # What the script started in the background and is still running (Wine
+  # launchers, a compositor) goes with the session.
+  local left
+  left=$(jobs -p)
+  [ -n "$left" ] && kill $left 2>/dev/null || true
+  if [ -n "${VORNAL_XVFB_PID:-}" ]; then
+    kill "$VORNAL_XVFB_PID" 2>/dev/null || true
+    wait "$VORNAL_XVFB_PID" 2>/dev/null || true
+  fi
   [ -n "${VORNAL_WINE_DIR:-}" ] && rm -rf "$VORNAL_WINE_DIR"
   VORNAL_WINE_DIR=""
 }
