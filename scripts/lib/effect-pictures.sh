@@ -67,18 +67,24 @@ effect_pictures() {  # $1: folder for the pictures
   window_picture "Wine configuration" "$out/effect-dialog-wallpaper.png"
   close_window "Wine configuration"
 
-  # The opening animation: a window of the probe's own, caught in the
-  # middle of its second and a half.
-  local shown="$work/shown.txt"
-  wine "$VORNAL_PROBE" show "Opening window" 440 320 400 300 >"$shown" 2>/dev/null &
-  for _ in $(seq 300); do grep -q showing "$shown" 2>/dev/null && break; sleep 0.05; done
-  grep -q showing "$shown" || { echo "the probe's window did not start" >&2; return 1; }
-  sleep 0.7
-  screen "$work/screen.png"
-  convert "$work/screen.png" -crop 560x460+360+240 +repage "png:$out/effect-opening-animation.png"
+  # The opening animation: a window of the probe's own, shown over the
+  # empty desktop, its screen read as fast as xwd can for the animation's
+  # second and a half. Wine puts what is drawn on the screen on the X
+  # display at moments of its own, so many readings hold a box half drawn
+  # over the one before; the picture is a reading that holds one whole box
+  # (the changed pixels are the four bars of the default thickness of 6
+  # around the changed area, within a tenth), the one nearest to half
+  # grown. Up to three windows are shown until one is caught.
+  local area=560x460+360+240 attempt best=""
+  screen "$work/empty.png"
+  convert "$work/empty.png" -crop "$area" +repage "$work/empty-area.png"
+  for attempt in 1 2 3; do
+    best=$(catch_opening_box "Opening window $attempt") || return 1
+    [ -n "$best" ] && break
+  done
+  [ -n "$best" ] || { echo "no reading caught a whole box of the opening animation" >&2; return 1; }
+  convert "xwd:$best" -crop "$area" +repage "png:$out/effect-opening-animation.png"
   echo "$out/effect-opening-animation.png"
-  sleep 1.5
-  close_window "Opening window"
 
   # Transparent dragging: Notepad dragged by its caption over the Registry
   # Editor with the real mouse, which runs Wine's own move loop.
@@ -109,4 +115,38 @@ effect_pictures() {  # $1: folder for the pictures
   convert "$work/during.png" "$work/blended.png" -geometry "+${x}+${y}" -composite \
     -crop 1260x620+0+0 +repage "png:$out/effect-transparent-dragging.png"
   echo "$out/effect-transparent-dragging.png (alpha $alpha of 255)"
+}
+
+# Shows a window of the probe's own (400 wide) and prints the reading of
+# the screen whose whole box of its opening animation is nearest to half
+# grown, 240 wide (nothing when no reading holds a whole box). Uses $work, $area and empty-area.png of effect_pictures.
+catch_opening_box() {  # title
+  local shown="$work/shown.txt" i frame changed geometry w h expected off best="" nearest=100000
+  rm -f "$shown" "$work"/frame-*.xwd
+  wine "$VORNAL_PROBE" show "$1" 440 320 400 300 >"$shown" 2>/dev/null &
+  for _ in $(seq 300); do grep -q showing "$shown" 2>/dev/null && break; sleep 0.05; done
+  grep -q showing "$shown" || { echo "the probe's window did not start" >&2; return 1; }
+  for i in $(seq -w 1 30); do xwd -root -silent >"$work/frame-$i.xwd"; done
+  for frame in "$work"/frame-*.xwd; do
+    convert "xwd:$frame" -crop "$area" +repage "$work/frame.png"
+    changed=$(compare -metric AE "$work/frame.png" "$work/empty-area.png" null: 2>&1 || true)
+    changed=${changed%% *}
+    changed=${changed%.*}
+    [ "$changed" -gt 0 ] && [ "$changed" -lt 30000 ] || continue
+    geometry=$(convert "$work/frame.png" "$work/empty-area.png" -compose difference -composite \
+      -threshold 0 -format '%@' info:)
+    w=${geometry%%x*}
+    h=${geometry#*x}
+    h=${h%%+*}
+    expected=$((12 * (w + h) - 144))
+    off=$((w > 240 ? w - 240 : 240 - w))
+    if [ $((changed * 10)) -ge $((expected * 9)) ] && [ $((changed * 10)) -le $((expected * 11)) ] &&
+       [ "$off" -lt "$nearest" ]; then
+      nearest=$off
+      best=$frame
+    fi
+  done
+  [ -z "$best" ] || { cp "$best" "$work/best-$RANDOM.xwd"; ls -t "$work"/best-*.xwd | head -n1; }
+  probe close "$1" >/dev/null
+  sleep 2
 }
