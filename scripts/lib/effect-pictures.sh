@@ -22,11 +22,7 @@ effect_pictures() {  # $1: folder for the pictures
   # The opening animation takes a second and a half, so that a picture
   # taken in its middle finds the box.
   demo_settings "$pictures" 1500
-  wine "$bin/Vornal.exe" >/dev/null 2>&1 &
-  for _ in $(seq 60); do
-    wine winedbg --command "info proc" 2>/dev/null | grep -q "'Vornal.exe'" && break
-    sleep 1
-  done
+  wine_start_vornal "$bin/Vornal.exe"
   probe window class=Shell_TrayWnd 5 >/dev/null
   sleep 2  # the first Apply has published the pictures
 

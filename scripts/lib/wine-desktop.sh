@@ -39,3 +39,17 @@ wine_desktop_open() {
   probe window "$match" 30 >/dev/null || { echo "$program did not start" >&2; return 1; }
   probe place "$match" "$@" >/dev/null
 }
+
+# Starts Vornal.exe in the background and returns once it runs (its window
+# stays hidden in the tray, so Wine's process list tells); VORNAL_PID is
+# the Wine launcher, which ends with the program.
+wine_start_vornal() {  # path of Vornal.exe
+  wine "$1" >/dev/null 2>&1 &
+  VORNAL_PID=$!
+  for _ in $(seq 60); do
+    wine winedbg --command "info proc" 2>/dev/null | grep -q "'Vornal.exe'" && return 0
+    sleep 1
+  done
+  echo "Vornal.exe did not start" >&2
+  return 1
+}
