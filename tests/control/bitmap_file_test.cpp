@@ -6,18 +6,10 @@
 #include <vector>
 
 #include "bitmap_file.h"
+#include "little_endian_bytes.h"
 
 namespace vornal {
 namespace {
-
-void Put16(std::vector<std::uint8_t>& b, std::size_t at, std::uint32_t v) {
-  b[at] = static_cast<std::uint8_t>(v);
-  b[at + 1] = static_cast<std::uint8_t>(v >> 8);
-}
-void Put32(std::vector<std::uint8_t>& b, std::size_t at, std::uint32_t v) {
-  Put16(b, at, v & 0xFFFF);
-  Put16(b, at + 2, v >> 16);
-}
 
 // A whole 24-bit file with a BITMAPINFOHEADER: rows of 3 * width bytes,
 // padded to 4.

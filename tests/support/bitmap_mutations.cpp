@@ -7,6 +7,8 @@
 #include <utility>
 #include <vector>
 
+#include "little_endian_bytes.h"
+
 namespace vornal::test {
 namespace {
 
@@ -20,15 +22,6 @@ constexpr std::uint32_t kSRGB = 0x73524742;  // 'sRGB', the colour space of V4 a
 // Pixel data of a mutated file never goes beyond this, whatever depth and
 // sides the header claims, so that a file stays well under the 1 MiB bound.
 constexpr std::size_t kMaxPixelBytes = 512 * 1024;
-
-void Put16(std::vector<std::uint8_t>& b, std::size_t at, std::uint32_t v) {
-  b[at] = static_cast<std::uint8_t>(v);
-  b[at + 1] = static_cast<std::uint8_t>(v >> 8);
-}
-void Put32(std::vector<std::uint8_t>& b, std::size_t at, std::uint32_t v) {
-  Put16(b, at, v & 0xFFFF);
-  Put16(b, at + 2, v >> 16);
-}
 
 // A small generator of our own: the standard distributions differ between
 // libraries, and a seed has to give the same file everywhere.
