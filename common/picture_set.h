@@ -36,6 +36,8 @@ TileSize RepeatedTileSize(std::uint16_t width, std::uint16_t height) noexcept;
 struct PictureFormat {
   std::uint16_t bitsPerPixel = 32;
   std::uint32_t redMask = 0, greenMask = 0, blueMask = 0;  // 16 bits only
+
+  bool operator==(const PictureFormat&) const = default;
 };
 PictureFormat FormatForScreen(int screenBitsPerPixel) noexcept;
 // Bytes of one row, padded to 4 bytes as every DIB row is.

@@ -135,16 +135,7 @@ bool PicturePublisher::Publish(const PicturePaths& paths) {
     sources[i].path = paths[i];
     Describe(paths[i], sources[i].size, sources[i].written);
   }
-  const bool same = set_.section && format.bitsPerPixel == format_.bitsPerPixel &&
-                    format.redMask == format_.redMask && [&] {
-                      for (int i = 0; i < kPictureSlots; ++i) {
-                        const Source& a = sources[i];
-                        const Source& b = published_[i];
-                        if (a.path != b.path || a.size != b.size || a.written != b.written) return false;
-                      }
-                      return true;
-                    }();
-  if (same) return true;
+  if (set_.section && format == format_ && sources == published_) return true;
   if (!OpenDirectory()) return false;
   // A name still held by something else (a set of an earlier run that a
   // process has just opened, say) is passed over.

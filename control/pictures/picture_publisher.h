@@ -36,13 +36,13 @@ class PicturePublisher {
   // No set any more: hooked processes read the files themselves again.
   void Withdraw();
 
-  std::uint32_t Generation() const { return generation_; }
-
  private:
   struct Source {
     std::string path;
     std::uint64_t size = 0;
     std::uint64_t written = 0;
+
+    bool operator==(const Source&) const = default;
   };
   // A set as this program holds it. Its view and the DIBs that drew the
   // pixels stay until the set is replaced: the pages are then shared

@@ -39,8 +39,9 @@ bool PopupSizeFits(const SizeLimits& limits, const WindowBox& box) noexcept {
   return Fits(limits, FullSideLength(box.left, box.right), FullSideLength(box.top, box.bottom));
 }
 
-bool ShowStatusMayAnimate(std::intptr_t status, const AnimationOptions& options) noexcept {
-  if (status >= 1 && status <= 4) return false;
+bool ShownInOwnRight(std::intptr_t status) noexcept { return status < 1 || status > 4; }
+
+bool PopupsMayAnimate(const AnimationOptions& options) noexcept {
   return options.animatePopups && (options.animateOpening || options.animateClosing);
 }
 

@@ -38,11 +38,15 @@ PositionChange ClassifyPositionChange(std::uint32_t swpFlags, std::uint32_t styl
 // 16-bit values, bounds included.
 bool TitledSizeFits(const SizeLimits& limits, const WindowBox& box) noexcept;
 
-// WM_SHOWWINDOW, first stage, from the message alone: only windows shown
-// or hidden in their own right (status 0, not SW_PARENTCLOSING,
-// SW_OTHERZOOM, SW_PARENTOPENING or SW_OTHERUNZOOM), and only while popups
-// and opening or closing are on.
-bool ShowStatusMayAnimate(std::intptr_t status, const AnimationOptions& options) noexcept;
+// WM_SHOWWINDOW, first stage, in two steps: from the message alone, only
+// windows shown or hidden in their own right (not SW_PARENTCLOSING,
+// SW_OTHERZOOM, SW_PARENTOPENING or SW_OTHERUNZOOM), tested before the
+// options are copied; then only while popups and opening or closing are on.
+bool ShownInOwnRight(std::intptr_t status) noexcept;
+bool PopupsMayAnimate(const AnimationOptions& options) noexcept;
+inline bool ShowStatusMayAnimate(std::intptr_t status, const AnimationOptions& options) noexcept {
+  return ShownInOwnRight(status) && PopupsMayAnimate(options);
+}
 
 // Second stage, with the style: a popup without a full caption.
 bool IsCaptionlessPopup(std::uint32_t style) noexcept;

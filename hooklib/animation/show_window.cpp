@@ -12,11 +12,12 @@
 namespace vornal::hooklib {
 
 void OnShowWindow(HWND window, WPARAM shown, LPARAM status) noexcept {
-  // A show or hide on a parent's or another window's account ends here.
-  if (status != 0) return;
+  // A show or hide on a parent's or another window's account ends here,
+  // before the options are copied.
+  if (!ShownInOwnRight(status)) return;
   const AnimationOptions options = CurrentOptions().options.animation;
   // Ends here, before any call, unless popups are animated at all.
-  if (!ShowStatusMayAnimate(status, options)) return;
+  if (!PopupsMayAnimate(options)) return;
 
   const BusyScope busy;
   if (!busy.Held()) return;

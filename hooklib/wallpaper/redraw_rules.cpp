@@ -20,9 +20,8 @@ bool ActivateRedraws(bool windowWallpaperLoaded, std::uintptr_t wParam,
          deactivated != 0;
 }
 
-bool SetCursorMayRedraw(bool tvWallpaperLoaded, bool treeViews, std::intptr_t lParam) noexcept {
-  return tvWallpaperLoaded && treeViews &&
-         HighWord(static_cast<std::uintptr_t>(lParam)) != kMouseMove;
+bool SetCursorIsClick(std::intptr_t lParam) noexcept {
+  return HighWord(static_cast<std::uintptr_t>(lParam)) != kMouseMove;
 }
 
 bool CaptureMayRedraw(bool tvWallpaperLoaded, bool listViews) noexcept {

@@ -21,8 +21,12 @@ bool ActivateRedraws(bool windowWallpaperLoaded, std::uintptr_t wParam,
                      std::intptr_t deactivated) noexcept;
 
 // WM_SETCURSOR, before the class is read: a mouse message other than a
-// move (the high word of lParam), with tree views wallpapered.
-bool SetCursorMayRedraw(bool tvWallpaperLoaded, bool treeViews, std::intptr_t lParam) noexcept;
+// move (the high word of lParam), tested before the options are copied;
+// then only with tree views wallpapered.
+bool SetCursorIsClick(std::intptr_t lParam) noexcept;
+inline bool SetCursorMayRedraw(bool tvWallpaperLoaded, bool treeViews, std::intptr_t lParam) noexcept {
+  return tvWallpaperLoaded && treeViews && SetCursorIsClick(lParam);
+}
 
 // WM_CAPTURECHANGED, before the class is read.
 bool CaptureMayRedraw(bool tvWallpaperLoaded, bool listViews) noexcept;

@@ -56,7 +56,7 @@ void OnActivate(HWND window, WPARAM state, LPARAM deactivated) noexcept {
 
 void OnSetCursor(HWND window, LPARAM hitAndMessage) noexcept {
   // The picture and the click first; the options only for a click.
-  if (!SetCursorMayRedraw(Loaded(Wallpaper::TV), true, hitAndMessage) ||
+  if (!Loaded(Wallpaper::TV) || !SetCursorIsClick(hitAndMessage) ||
       !CurrentOptions().options.wallpaper.treeViewWallpaper) {
     return;
   }

@@ -75,8 +75,7 @@ bool FromSet(const void* view, int slot, const char* path, Picture& out) noexcep
   return true;
 }
 
-bool FromFile(const char* path, Picture& out) noexcept {
-  const PictureFormat format = ScreenPictureFormat();
+bool FromFile(const char* path, const PictureFormat& format, Picture& out) noexcept {
   RenderedPicture made;
   if (!RenderPictureFile(path, format, nullptr, 0, made)) return false;
   out.bits = made.bits;
@@ -128,12 +127,18 @@ void LoadWallpapers(const WallpaperOptions& options, const Settings& settings) n
   const std::uint32_t generation = (wanted[0] || wanted[1] || wanted[2]) ? CurrentGeneration() : 0;
   const void* set = generation != 0 ? MapSet(generation) : nullptr;
   Picture fresh[kWallpaperCount];
+  PictureFormat screen;
+  bool screenRead = false;  // asked of the screen once, and only for files
   for (int i = 0; i < kWallpaperCount; ++i) {
     if (!wanted[i]) continue;
     const char* path = settings.Text(paths[i]).c_str();
-    if (set == nullptr || !FromSet(set, i, path, fresh[i])) {
-      if (FileExists(path)) FromFile(path, fresh[i]);
+    if (set != nullptr && FromSet(set, i, path, fresh[i])) continue;
+    if (!FileExists(path)) continue;
+    if (!screenRead) {
+      screen = ScreenPictureFormat();
+      screenRead = true;
     }
+    FromFile(path, screen, fresh[i]);
   }
 
   Picture retired[kWallpaperCount];

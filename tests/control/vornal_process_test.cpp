@@ -41,12 +41,9 @@ TEST_F(VornalProcess, PatchWithoutTheLibraryShowsTheStartErrorOnce) {
   Launch(folder.Path("Vornal.exe"));
 
   Click(Control(IDC_RadioButton5));
-  ClickLater(Control(IDC_ButtonApply));
-  HWND box = nullptr;
-  ASSERT_TRUE(WaitFor([&] { return (box = ErrorBox()) != nullptr; }));
-  EXPECT_EQ(WindowText(ProgramUnderTest::FindControl(box, 0xFFFF)), kExpectedStartError);
-  PostMessageA(box, WM_COMMAND, IDOK, 0);
-  ASSERT_TRUE(WaitFor([&] { return ErrorBox() == nullptr && IsWindowEnabled(form); }));
+  std::string error;
+  ASSERT_NO_FATAL_FAILURE(ApplyThroughTheStartError(&error));
+  EXPECT_EQ(error, kExpectedStartError);
   EXPECT_EQ(WindowText(Control(IDC_LabelStatus)), "Patch is not running.");
   EXPECT_FALSE(IsWindowVisible(Control(IDC_PanelStatus)));
   EXPECT_EQ(ErrorBox(), nullptr) << "shown once per apply";

@@ -207,12 +207,9 @@ TEST_F(ControlProgramFaults, ADamagedLibraryGivesTheStartErrorAndNothingRuns) {
     ASSERT_TRUE(folder.Add("VornalLib.dll", c.bytes));
     Launch(folder.Path("Vornal.exe"));
     Click(Control(IDC_RadioButton5));
-    ClickLater(Control(IDC_ButtonApply));
-    HWND box = nullptr;
-    ASSERT_TRUE(WaitFor([&] { return (box = ErrorBox()) != nullptr; }));
-    EXPECT_EQ(WindowText(ProgramUnderTest::FindControl(box, 0xFFFF)), kExpectedStartError);
-    PostMessageA(box, WM_COMMAND, IDOK, 0);
-    ASSERT_TRUE(WaitFor([&] { return ErrorBox() == nullptr && IsWindowEnabled(form); }));
+    std::string error;
+    ASSERT_NO_FATAL_FAILURE(ApplyThroughTheStartError(&error));
+    EXPECT_EQ(error, kExpectedStartError);
     EXPECT_EQ(WindowText(Control(IDC_LabelStatus)), "Patch is not running.");
     PostMessageA(form, WM_COMMAND, IDM_Exit1, 0);
     EXPECT_TRUE(app.HasExited(20000));

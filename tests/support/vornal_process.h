@@ -101,6 +101,18 @@ class VornalProcess : public ::testing::Test {
 
   HWND ErrorBox() const { return app.FindTopLevel("#32770", "Error"); }
 
+  // Presses Apply where the library fails to start: waits for the error
+  // box, hands back its text, closes it and waits until the form takes
+  // input again.
+  void ApplyThroughTheStartError(std::string* text = nullptr) {
+    ClickLater(Control(IDC_ButtonApply));
+    HWND box = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (box = ErrorBox()) != nullptr; }));
+    if (text != nullptr) *text = WindowText(ProgramUnderTest::FindControl(box, 0xFFFF));
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    ASSERT_TRUE(WaitFor([&] { return ErrorBox() == nullptr && IsWindowEnabled(form); }));
+  }
+
   ProgramUnderTest app;
   HWND form = nullptr;
   ULONGLONG startMs = 0;  // from the process start to the idle status

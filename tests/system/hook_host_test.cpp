@@ -67,15 +67,6 @@ class HookHostProtocol : public VornalProcess {
     Click(Control(IDC_ButtonApply));
   }
 
-  // Applies where one side fails to start: the start error comes once.
-  void ApplyThroughTheStartError() {
-    ClickLater(Control(IDC_ButtonApply));
-    HWND box = nullptr;
-    ASSERT_TRUE(WaitFor([&] { return (box = ErrorBox()) != nullptr; }));
-    PostMessageA(box, WM_COMMAND, IDOK, 0);
-    ASSERT_TRUE(WaitFor([&] { return ErrorBox() == nullptr && IsWindowEnabled(form); }));
-  }
-
   std::string Status() const { return WindowText(Control(IDC_LabelStatus)); }
   std::string Reach() const { return WindowText(Control(IDC_LabelReach)); }
 
