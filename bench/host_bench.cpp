@@ -105,7 +105,7 @@ int main(int argc, char** argv) {
     return 1;
   }
   vornal::HookHost hookHost;
-  if (hookHost.Start(host) != vornal::OtherBitness::Running) {
+  if (hookHost.Start(host, vornal::SystemWow64Folder()) != vornal::OtherBitness::Running) {
     std::printf("the host did not start: %s\n", host.c_str());
     TerminateProcess(idle.hProcess, 0);
     return 1;

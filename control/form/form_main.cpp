@@ -74,6 +74,7 @@ FormEnvironment ProcessEnvironment(HINSTANCE instance) {
   // A hook library reaches programs of its own bitness only: the 32-bit
   // programs of a 64-bit desktop are served by the host and its library.
   env.hostPath = folder + kHostFileName;
+  env.wow64Folder = SystemWow64Folder();
 #endif
   OSVERSIONINFOA info{};
   info.dwOSVersionInfoSize = sizeof info;

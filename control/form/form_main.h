@@ -36,6 +36,9 @@ struct FormEnvironment {
   // Full path of VornalHost32.exe, which serves the programs of the other
   // bitness; empty where every program has the program's own bitness.
   std::string hostPath;
+  // The folder of the system's 32-bit system files, which tells whether the
+  // system runs 32-bit programs at all; empty on 32-bit Windows.
+  std::string wow64Folder;
   OsVersion os;
   std::function<void(HWND owner, const char* text)> showError;
   std::function<bool(HWND owner, const char* text)> confirm;

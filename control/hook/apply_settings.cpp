@@ -28,7 +28,7 @@ bool FormMain::UnloadHookLibrary() {
 bool FormMain::HookHostServes() const { return !env_.hostPath.empty() && !noThirtyTwoBit_; }
 
 bool FormMain::StartHookHost() {
-  const OtherBitness outcome = host_.Start(env_.hostPath);
+  const OtherBitness outcome = host_.Start(env_.hostPath, env_.wow64Folder);
   hostFailed_ = outcome == OtherBitness::Failed;
   // Said once, in the status line; the host is not tried again.
   noThirtyTwoBit_ = outcome == OtherBitness::Unsupported;

@@ -72,15 +72,21 @@ DWORD CreateInheriting(const std::string& path, std::string& commandLine,
 
 }  // namespace
 
-bool SystemRuns32BitPrograms() {
+std::string SystemWow64Folder() {
   char folder[MAX_PATH] = {};
   const UINT length = GetSystemWow64DirectoryA(folder, MAX_PATH);
-  if (length == 0 || length >= MAX_PATH - 16) return false;
-  const std::string kernel32 = std::string(folder, length) + "\\kernel32.dll";
-  return GetFileAttributesA(kernel32.c_str()) != INVALID_FILE_ATTRIBUTES;
+  if (length == 0 || length >= MAX_PATH) return "";
+  return std::string(folder, length);
 }
 
-OtherBitness HookHost::Start(const std::string& hostPath) {
+bool SystemRuns32BitPrograms(const std::string& wow64Folder) {
+  if (wow64Folder.empty()) return false;
+  const std::string kernel32 = wow64Folder + "\\kernel32.dll";
+  const DWORD attributes = GetFileAttributesA(kernel32.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+OtherBitness HookHost::Start(const std::string& hostPath, const std::string& wow64Folder) {
   if (Running()) return OtherBitness::Running;
   process_.Reset();
   stop_ = InheritableEvent();
@@ -102,18 +108,21 @@ OtherBitness HookHost::Start(const std::string& hostPath) {
   SetHandleInformation(stop_.Get(), HANDLE_FLAG_INHERIT, 0);
   if (createError != ERROR_SUCCESS) {
     stop_.Reset();
-    return UncreatedHost(createError, SystemRuns32BitPrograms());
+    return UncreatedHost(createError, SystemRuns32BitPrograms(wow64Folder));
   }
   CloseHandle(info.hThread);
   process_ = UniqueHandle(info.hProcess);
 
   const HANDLE waits[] = {ready.Get(), process_.Get()};
-  if (WaitForMultipleObjects(2, waits, FALSE, kHostStartLimitMs) == WAIT_OBJECT_0) {
-    return OtherBitness::Running;
-  }
-  // Ended on its own (its library failed, or another host runs), or hangs.
+  const DWORD waited = WaitForMultipleObjects(2, waits, FALSE, kHostStartLimitMs);
+  if (waited == WAIT_OBJECT_0) return OtherBitness::Running;
+  DWORD exitCode = STILL_ACTIVE;
+  const bool ended = waited == WAIT_OBJECT_0 + 1 && GetExitCodeProcess(process_.Get(), &exitCode);
+  // Ended on its own (its library failed, another host runs, or Windows
+  // could not run it), or hangs.
   Stop();
-  return OtherBitness::Failed;
+  if (!ended) return OtherBitness::Failed;
+  return EndedHost(exitCode, SystemRuns32BitPrograms(wow64Folder));
 }
 
 bool HookHost::Stop() {

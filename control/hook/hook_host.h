@@ -21,9 +21,9 @@ class HookHost {
   HookHost& operator=(const HookHost&) = delete;
 
   // Starts the host and waits, bounded, until it has installed its hook
-  // (Running) or has ended (Failed); Unsupported where the system runs no
-  // 32-bit programs.
-  OtherBitness Start(const std::string& hostPath);
+  // (Running) or has ended (Failed); Unsupported where the system, whose
+  // 32-bit system files are in wow64Folder, runs no 32-bit programs.
+  OtherBitness Start(const std::string& hostPath, const std::string& wow64Folder);
   // Tells the host to remove its hook and waits, bounded, for it to end; a
   // host that does not end is ended. True once no host runs.
   bool Stop();
@@ -35,8 +35,11 @@ class HookHost {
   UniqueHandle stop_;
 };
 
-// Whether this system can run 32-bit programs: a 64-bit Windows has them
-// when its WOW64 folder holds a kernel32.dll.
-bool SystemRuns32BitPrograms();
+// The folder of this 64-bit Windows's 32-bit system files; empty where
+// there is none.
+std::string SystemWow64Folder();
+// Whether a system can run 32-bit programs: a 64-bit Windows has them when
+// its WOW64 folder holds a kernel32.dll. Some hold an empty one.
+bool SystemRuns32BitPrograms(const std::string& wow64Folder);
 
 }  // namespace vornal

@@ -1,5 +1,7 @@
 #include "hook_reach.h"
 
+#include "host_protocol.h"
+
 namespace vornal {
 namespace {
 
@@ -13,6 +15,19 @@ OtherBitness UncreatedHost(unsigned long createError, bool systemRuns32Bit) {
     return OtherBitness::Unsupported;
   }
   return OtherBitness::Failed;
+}
+
+OtherBitness EndedHost(unsigned long exitCode, bool systemRuns32Bit) {
+  switch (exitCode) {
+    case kHostBadArguments:
+    case kHostLibraryFailed:
+    case kHostAlreadyRunning:
+    case kHostUnhookFailed:
+      return OtherBitness::Failed;
+    default:
+      // The host ends with kHostHookRemoved only after it was ready.
+      return systemRuns32Bit ? OtherBitness::Failed : OtherBitness::Unsupported;
+  }
 }
 
 std::string ReachText(bool ownRunning, OtherBitness other) {

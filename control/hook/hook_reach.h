@@ -23,6 +23,14 @@ enum class OtherBitness {
 // nothing to reach; anything else (the file missing, say) is a failure.
 OtherBitness UncreatedHost(unsigned long createError, bool systemRuns32Bit);
 
+// How a host that was created but ended before it was ready counts. A host
+// that ran says why with an exit code of its own (its library failed,
+// another host runs): a failure. Any other end is Windows ending a program
+// it could not run (a 64-bit Wine without 32-bit support ends it at once
+// with code 0): nothing to reach where the system runs no 32-bit programs,
+// a failure where it does.
+OtherBitness EndedHost(unsigned long exitCode, bool systemRuns32Bit);
+
 // The status line under "Patch is running.": empty while nothing runs or
 // when the one hook reaches every program.
 std::string ReachText(bool ownRunning, OtherBitness other);

@@ -4,6 +4,7 @@
 
 #include "hook_plan.h"
 #include "hook_reach.h"
+#include "host_protocol.h"
 #include "os_version.h"
 #include "resources/resource_ids.h"
 #include "spin_edits.h"
@@ -66,6 +67,29 @@ TEST(HookReach, AHostThatCannotBeCreatedFailsOnlyWhere32BitProgramsRun) {
   for (const Case& c : cases) {
     EXPECT_EQ(UncreatedHost(c.error, c.runs32Bit), c.expected)
         << "error " << c.error << ", 32-bit programs " << c.runs32Bit;
+  }
+}
+
+TEST(HookReach, AHostThatEndsBeforeItIsReadyFailsIfItRanOrWhere32BitProgramsRun) {
+  struct Case {
+    unsigned long exitCode;
+    bool runs32Bit;
+    OtherBitness expected;
+  };
+  const Case cases[] = {
+      {0, false, OtherBitness::Unsupported},           // a 64-bit-only Wine ends it unrun
+      {0xC0000135, false, OtherBitness::Unsupported},  // a loader's status code
+      {0, true, OtherBitness::Failed},
+      {0xC0000135, true, OtherBitness::Failed},
+      {kHostBadArguments, false, OtherBitness::Failed},  // its own code: it ran
+      {kHostLibraryFailed, false, OtherBitness::Failed},
+      {kHostAlreadyRunning, false, OtherBitness::Failed},
+      {kHostUnhookFailed, false, OtherBitness::Failed},
+      {kHostLibraryFailed, true, OtherBitness::Failed},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(EndedHost(c.exitCode, c.runs32Bit), c.expected)
+        << "exit code " << c.exitCode << ", 32-bit programs " << c.runs32Bit;
   }
 }
 

@@ -1,6 +1,7 @@
 // Applying settings from the real form: the hook, the start and unload
 // errors, the status in dialog and tray, the tray toggles and the exit path.
 #include "broadcast_counter.h"
+#include "bundle_folder.h"
 #include "expected_texts.h"
 #include "form_fixture.h"
 #include "registry_layout.h"
@@ -223,6 +224,73 @@ TEST_F(FormHook, EndOfSessionRemovesTheHookAndAllowsLogOff) {
   const LRESULT answer = SendMessageA(form->Handle(), WM_QUERYENDSESSION, 0, 0);
   EXPECT_NE(answer, 0);
   EXPECT_FALSE(form->PatchRunning());
+}
+
+// The host for the 32-bit programs is a stand-in that ends at once with
+// code 0, without signalling ready: what a 64-bit Windows without its
+// 32-bit part makes of the real one. The form looks for a kernel32.dll in a
+// WOW64 folder of the test's choosing.
+class FormUnrunHost : public FormHook {
+ protected:
+  static constexpr char kHost[] = "VornalHost32.exe";
+  static constexpr char kStarts[] = "VornalHost32.exe.starts";
+
+  void SetUp() override {
+    FormHook::SetUp();
+    if (IsSkipped()) return;
+    ASSERT_TRUE(hostFolder_.Ready());
+    ASSERT_TRUE(wow64_.Ready());
+    ASSERT_TRUE(hostFolder_.Add(kStarts, ""));
+    env.hostPath = hostFolder_.Path(kHost);
+    env.wow64Folder = wow64_.Folder();
+  }
+
+  void StartWithThePatchOn(bool wow64HoldsKernel32) {
+    if (wow64HoldsKernel32) {
+      ASSERT_TRUE(wow64_.Add("kernel32.dll", "MZ"));
+    }
+    StartForm();
+    Click(IDC_RadioButton5);
+    Click(IDC_ButtonApply);
+  }
+
+  // How often the form started the host.
+  int HostStarts() const {
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (!GetFileAttributesExA(hostFolder_.Path(kStarts).c_str(), GetFileExInfoStandard, &data)) return -1;
+    return static_cast<int>(data.nFileSizeLow);
+  }
+
+ private:
+  BundleFolder hostFolder_{{"unrun-host/VornalHost32.exe"}};
+  BundleFolder wow64_{std::initializer_list<const char*>{}};
+};
+
+TEST_F(FormUnrunHost, WhereNo32BitProgramsRunItIsSaidOnceAndNeverAsAnError) {
+  StartWithThePatchOn(false);
+  EXPECT_TRUE(errors.empty());
+  EXPECT_TRUE(form->PatchRunning());
+  EXPECT_EQ(Text(IDC_LabelStatus), "Patch is running.");
+  EXPECT_EQ(Text(IDC_LabelReach), "For 64-bit programs; this system runs no 32-bit ones.");
+  EXPECT_EQ(HostStarts(), 1);
+
+  Click(IDC_ButtonApply);
+  EXPECT_TRUE(errors.empty());
+  EXPECT_EQ(HostStarts(), 1) << "no new try at an Apply";
+  EXPECT_EQ(Text(IDC_LabelReach), "For 64-bit programs; this system runs no 32-bit ones.");
+}
+
+TEST_F(FormUnrunHost, Where32BitProgramsRunItIsTheStartErrorAtEveryApply) {
+  StartWithThePatchOn(true);
+  ASSERT_EQ(errors.size(), 1u);
+  EXPECT_EQ(errors[0], kExpectedStartError);
+  EXPECT_TRUE(form->PatchRunning()) << "the program's own hook runs";
+  EXPECT_EQ(Text(IDC_LabelReach), "Not for 32-bit programs: VornalHost32.exe failed.");
+  EXPECT_EQ(HostStarts(), 1);
+
+  Click(IDC_ButtonApply);
+  EXPECT_EQ(errors.size(), 2u);
+  EXPECT_EQ(HostStarts(), 2) << "tried again at the Apply";
 }
 
 }  // namespace

@@ -22,6 +22,7 @@ class BundleFolder {
 
   bool Ready() const { return ready_; }
   std::string Path(const char* fileName) const { return folder_ + "\\" + fileName; }
+  const std::string& Folder() const { return folder_; }
 
  private:
   std::string folder_;

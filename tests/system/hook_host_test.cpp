@@ -176,7 +176,7 @@ TEST_F(HookHostProtocol, HookedProgramsAnswerWhileTheDialogSitsInAMessageBox) {
 }
 
 TEST_F(HookHostProtocol, WithoutThirtyTwoBitCodeTheStatusSaysSoAndExitNudgesEveryWindow) {
-  if (SystemRuns32BitPrograms()) GTEST_SKIP() << "this Wine runs 32-bit programs";
+  if (SystemRuns32BitPrograms(SystemWow64Folder())) GTEST_SKIP() << "this Wine runs 32-bit programs";
   HelperProcess frozen("vornal_stand_in_shell.exe", kStandInControlClass, kOrdinaryMode);
   ASSERT_TRUE(frozen.Ready());
   frozen.Send(kHang, 0);
