@@ -11,6 +11,16 @@ bool BecomeTheOnlyCopy() {
 }
 
 void ShowRunningCopy() {
+  // The running copy takes the mutex before it makes its dialog; a request
+  // broadcast before then would reach no window of it. The copy keeps a
+  // request that comes while it is still starting and shows the dialog
+  // once it is ready.
+  constexpr DWORD kFormLimitMs = 10000;
+  constexpr DWORD kPollMs = 50;
+  for (DWORD waited = 0; FindWindowA(kFormClassName, nullptr) == nullptr && waited < kFormLimitMs;
+       waited += kPollMs) {
+    Sleep(kPollMs);
+  }
   // A notify send arrives as a sent message, as the running copy expects,
   // but does not wait: a window that does not answer cannot hold us.
   SendNotifyMessageA(HWND_BROADCAST, RegisterWindowMessageA("Vornal_ShowMain"), 0, 0);

@@ -8,11 +8,12 @@
 #include "resources/resource_ids.h"
 #include "host_protocol.h"
 #include "settings_store.h"
+#include "single_instance.h"
 
 namespace vornal {
 namespace {
 
-constexpr char kFormClass[] = "TFormMain";
+constexpr const char* kFormClass = kFormClassName;
 constexpr char kConfirmExit[] = "Are you sure you want to quit Vornal?";
 
 FormMain* FromWindow(HWND window) {
@@ -182,6 +183,10 @@ void FormMain::FormCreate() {
   ApplySettings();
   trayReady_ = true;
   TrimWorkingSet();
+  if (showRequested_) {
+    showRequested_ = false;
+    ShowVornal1Click();
+  }
 }
 
 void FormMain::FormDestroy() {
@@ -196,8 +201,15 @@ LRESULT CALLBACK FormMain::SubclassWindowProc(HWND window, UINT message, WPARAM 
   FormMain* self = FromWindow(window);
   if (self != nullptr) {
     if (message == self->msgShowMain_) {
-      self->ShowForm();
-      SetForegroundWindow(window);
+      // A request that comes while the program is still starting (during
+      // a wait for the taskbar, say) is kept until the dialog holds the
+      // stored settings: shown earlier, the user's first clicks would be
+      // overwritten by the load that follows.
+      if (!self->trayReady_) {
+        self->showRequested_ = true;
+        return 0;
+      }
+      self->ShowVornal1Click();
       return 0;
     }
     if (message == self->msgTaskbarCreated_ && self->trayReady_) {

@@ -234,6 +234,7 @@ class FormMain {
   UINT msgSettingsUpdated_ = 0;
   UINT msgTaskbarCreated_ = 0;
   bool trayReady_ = false;
+  bool showRequested_ = false;  // "Vornal_ShowMain" came during start-up
   bool patchRunning_ = false;
   bool osXPOrLater_ = false;
   bool os98Or2000OrLater_ = false;

@@ -153,6 +153,32 @@ TEST_F(FormApply, ShowMainAndTrayDoubleClickShowTheDialog) {
   EXPECT_EQ(GetFocus(), Control(IDC_BitBtnOK));
 }
 
+TEST_F(FormApply, AShowRequestedDuringStartUpWaitsUntilTheDialogHoldsTheSettings) {
+  // The second copy's request arrives while start-up waits for the
+  // taskbar; the user clicks "On" and an option as soon as the dialog shows.
+  bool clicked = false;
+  auto clickAsSoonAsShown = [&] {
+    if (clicked || !IsWindowVisible(form->Handle())) return;
+    clicked = true;
+    Click(IDC_RadioButton5);
+    Click(IDC_CheckBox10);
+  };
+  env.notifyIcon = [&](DWORD message, NOTIFYICONDATAA& record) {
+    if (message == NIM_ADD) {
+      SendMessageA(record.hWnd, RegisterWindowMessageA("Vornal_ShowMain"), 0, 0);
+      clickAsSoonAsShown();
+    }
+    return true;
+  };
+  StartForm();
+  EXPECT_TRUE(IsWindowVisible(form->Handle())) << "shown once start-up is over";
+  clickAsSoonAsShown();
+  EXPECT_TRUE(IsChecked(IDC_RadioButton5)) << "\"On\" stays checked";
+  EXPECT_FALSE(IsChecked(IDC_RadioButton6));
+  EXPECT_TRUE(IsChecked(IDC_CheckBox10));
+  EXPECT_TRUE(IsWindowEnabled(Control(IDC_CheckBox10))) << "the options stay enabled";
+}
+
 TEST_F(FormApply, ExitButtonAsksFirst) {
   StartForm();
   answerConfirm = false;

@@ -35,6 +35,31 @@ TEST_F(VornalProcess, SecondCopyShowsTheFirstCopysDialogAndEnds) {
   EXPECT_EQ(CountProcesses("Vornal.exe"), 1);
 }
 
+TEST_F(VornalProcess, ClicksRightAfterTheDialogIsShownStayAsClicked) {
+  // The second copy starts as soon as the first one runs, before it has
+  // finished starting up, as a user's second double-click does.
+  ASSERT_TRUE(app.Start(BesideThisProgram("Vornal.exe")));
+  ASSERT_TRUE(WaitFor([&] { return CountProcesses("Vornal.exe") == 1; }));
+  ProgramUnderTest second;
+  ASSERT_TRUE(second.Start(BesideThisProgram("Vornal.exe")));
+  ASSERT_TRUE(WaitFor([&] {
+    form = app.FindTopLevel("TFormMain", "Vornal");
+    return form != nullptr && IsWindowVisible(form);
+  }));
+  // The user's first clicks, with no pause: "On", then an option it enables.
+  Click(Control(IDC_RadioButton5));
+  Click(Control(IDC_CheckBox10));
+  ASSERT_TRUE(second.HasExited(15000));
+  ASSERT_TRUE(WaitFor([&] {
+    return WindowText(Control(IDC_LabelStatus)).rfind("Patch", 0) == 0 && IsWindowEnabled(form);
+  }));
+  Sleep(1000);  // whatever the start still had on its way has arrived
+  EXPECT_TRUE(IsChecked(Control(IDC_RadioButton5))) << "\"On\" stays checked";
+  EXPECT_FALSE(IsChecked(Control(IDC_RadioButton6)));
+  EXPECT_TRUE(IsChecked(Control(IDC_CheckBox10)));
+  EXPECT_TRUE(IsWindowEnabled(Control(IDC_CheckBox10))) << "the options stay enabled";
+}
+
 TEST_F(VornalProcess, PatchWithoutTheLibraryShowsTheStartErrorOnce) {
   const BundleFolder folder({"Vornal.exe"});
   ASSERT_TRUE(folder.Ready());
