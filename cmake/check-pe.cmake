@@ -5,6 +5,7 @@
 #         -DALLOWED_DLLS=kernel32.dll,user32.dll,...
 #         [-DEXPECTED_EXPORTS=1:FirstName,2:SecondName]
 #         [-DMACHINE=i386|x86-64] [-DPRODUCT_VERSION=1.43]
+#         [-DWINDOWS_VERSION=6.1]
 #         -P check-pe.cmake
 #
 # Lists may be separated by commas or semicolons. Every imported DLL must be
@@ -14,6 +15,11 @@
 # MACHINE is the processor the file is built for, as objdump names its
 # format (pei-i386, pei-x86-64). PRODUCT_VERSION must be the file's version
 # and product version in its version resource (read with "strings").
+# WINDOWS_VERSION ("major.minor") must be both the operating system version
+# and the subsystem version in the optional header: the loader of an older
+# Windows refuses to start a file whose subsystem version is newer than
+# itself, with a message of its own, instead of failing later on a missing
+# entry point.
 # Fails with a message that names what differs.
 
 cmake_minimum_required(VERSION 3.25)
@@ -61,6 +67,27 @@ if(DEFINED MACHINE AND NOT MACHINE STREQUAL "")
   elseif(NOT CMAKE_MATCH_1 STREQUAL MACHINE)
     list(APPEND failures "machine differs: expected ${MACHINE}, found ${CMAKE_MATCH_1}")
   endif()
+endif()
+
+# Windows version in the optional header, as objdump prints its fields
+# ("MajorSubsystemVersion<tab>4").
+if(DEFINED WINDOWS_VERSION AND NOT WINDOWS_VERSION STREQUAL "")
+  if(NOT WINDOWS_VERSION MATCHES "^[0-9]+\\.[0-9]+$")
+    message(FATAL_ERROR "check-pe: WINDOWS_VERSION must be major.minor, not ${WINDOWS_VERSION}")
+  endif()
+  set(labels OS subsystem)
+  set(fields OSystem Subsystem)
+  foreach(label field IN ZIP_LISTS labels fields)
+    if(dump MATCHES "\nMajor${field}Version[ \t]+([0-9]+)\nMinor${field}Version[ \t]+([0-9]+)\n")
+      set(header_version "${CMAKE_MATCH_1}.${CMAKE_MATCH_2}")
+      if(NOT header_version STREQUAL WINDOWS_VERSION)
+        list(APPEND failures
+          "${label} version differs: expected ${WINDOWS_VERSION}, found ${header_version}")
+      endif()
+    else()
+      list(APPEND failures "no ${label} version in the dump")
+    endif()
+  endforeach()
 endif()
 
 # Version resource: its texts are UTF-16, one per line of "strings -el".
