@@ -11,6 +11,8 @@ if(WIN32)
   # headers' _WIN32_WINNT and the version in each file's PE header both
   # come from this one value, so that an older Windows refuses to start the
   # file with its own message instead of stopping at a missing entry point.
+  # The binary checks of the tests and scripts/package hold every file's
+  # header to it.
   set(VORNAL_WINDOWS_VERSION 6.1)
   if(NOT VORNAL_WINDOWS_VERSION MATCHES "^([0-9]+)\\.([0-9]+)$")
     message(FATAL_ERROR "VORNAL_WINDOWS_VERSION must be major.minor, not ${VORNAL_WINDOWS_VERSION}")

@@ -26,9 +26,10 @@ endif()
 
 # vornal_add_binary_check(<name> <file> ALLOWED <dlls> [EXPORTS <ordinal:name,...>])
 # A static check of a Windows binary of this build (cmake/check-pe.cmake):
-# its machine type, the DLLs it imports, its exports with their ordinals
-# and the product version in its version resource. Runs with cmake -P, so
-# also where nothing Windows can run.
+# its machine type, the oldest Windows its PE header lets it start on, the
+# DLLs it imports, its exports with their ordinals and the product version
+# in its version resource. Runs with cmake -P, so also where nothing Windows
+# can run.
 if(WIN32)
   if(CMAKE_SIZEOF_VOID_P EQUAL 4)
     set(VORNAL_PE_MACHINE i386)
@@ -42,5 +43,6 @@ function(vornal_add_binary_check name file)
     COMMAND ${CMAKE_COMMAND} -DPE_FILE=${file} -DOBJDUMP=${CMAKE_OBJDUMP}
             -DALLOWED_DLLS=${C_ALLOWED} -DEXPECTED_EXPORTS=${C_EXPORTS}
             -DMACHINE=${VORNAL_PE_MACHINE} -DPRODUCT_VERSION=${PROJECT_VERSION}
+            -DWINDOWS_VERSION=${VORNAL_WINDOWS_VERSION}
             -P ${PROJECT_SOURCE_DIR}/cmake/check-pe.cmake)
 endfunction()
