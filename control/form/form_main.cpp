@@ -161,13 +161,9 @@ void FormMain::FormCreate() {
   if (HMODULE kernel32 = GetModuleHandleA("kernel32.dll")) {
     globalMemoryStatusEx_ = reinterpret_cast<GlobalMemoryStatusExProc>(
         reinterpret_cast<void*>(GetProcAddress(kernel32, "GlobalMemoryStatusEx")));
-    // Windows before XP SP2 lacks it, and runs no 64-bit programs either.
-    using IsWow64ProcessProc = BOOL(WINAPI*)(HANDLE, PBOOL);
-    const auto isWow64Process = reinterpret_cast<IsWow64ProcessProc>(
-        reinterpret_cast<void*>(GetProcAddress(kernel32, "IsWow64Process")));
-    BOOL wow64 = FALSE;
-    onWow64_ = isWow64Process != nullptr && isWow64Process(GetCurrentProcess(), &wow64) && wow64;
   }
+  BOOL wow64 = FALSE;
+  onWow64_ = IsWow64Process(GetCurrentProcess(), &wow64) && wow64;
 
   // Also notes the Start button's caption.
   LocateShellWindows();

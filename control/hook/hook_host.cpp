@@ -20,53 +20,33 @@ std::uint32_t ValueOf(HANDLE handle) {
   return static_cast<std::uint32_t>(reinterpret_cast<ULONG_PTR>(handle));
 }
 
-template <typename Proc>
-Proc Kernel32(const char* name) {
-  return reinterpret_cast<Proc>(
-      reinterpret_cast<void (*)()>(GetProcAddress(GetModuleHandleA("kernel32.dll"), name)));
-}
-
 // Starts the program so that it inherits these handles and no other (not
-// this program's standard handles, say). Windows before Vista lacks the
-// attribute list: there it inherits every inheritable handle, and this
-// program makes none but these. ERROR_SUCCESS or why it failed.
+// this program's standard handles, say). ERROR_SUCCESS or why it failed.
 DWORD CreateInheriting(const std::string& path, std::string& commandLine,
                        const HANDLE (&handles)[3], PROCESS_INFORMATION& info) {
-  using Initialize = BOOL(WINAPI*)(LPPROC_THREAD_ATTRIBUTE_LIST, DWORD, DWORD, PSIZE_T);
-  using Update = BOOL(WINAPI*)(LPPROC_THREAD_ATTRIBUTE_LIST, DWORD, DWORD_PTR, PVOID, SIZE_T,
-                               PVOID, PSIZE_T);
-  using Delete = void(WINAPI*)(LPPROC_THREAD_ATTRIBUTE_LIST);
-  const auto initialize = Kernel32<Initialize>("InitializeProcThreadAttributeList");
-  const auto update = Kernel32<Update>("UpdateProcThreadAttribute");
-  const auto remove = Kernel32<Delete>("DeleteProcThreadAttributeList");
-
-  STARTUPINFOEXA startup{};
-  startup.StartupInfo.cb = sizeof startup.StartupInfo;
-  // The host never shows a window (no busy cursor while it starts) and
-  // writes nowhere (no standard handles).
-  startup.StartupInfo.dwFlags = STARTF_FORCEOFFFEEDBACK | STARTF_USESTDHANDLES;
-  DWORD flags = 0;
-  std::vector<unsigned char> attributes;
   SIZE_T size = 0;
-  if (initialize != nullptr && update != nullptr && remove != nullptr) {
-    initialize(nullptr, 1, 0, &size);
-    attributes.resize(size);
-    auto* list = reinterpret_cast<LPPROC_THREAD_ATTRIBUTE_LIST>(attributes.data());
-    if (initialize(list, 1, 0, &size)) {
-      if (update(list, 0, PROC_THREAD_ATTRIBUTE_HANDLE_LIST, const_cast<HANDLE*>(handles),
-                 sizeof handles, nullptr, nullptr)) {
-        startup.StartupInfo.cb = sizeof startup;
-        startup.lpAttributeList = list;
-        flags = EXTENDED_STARTUPINFO_PRESENT;
-      } else {
-        remove(list);
-      }
+  InitializeProcThreadAttributeList(nullptr, 1, 0, &size);
+  std::vector<unsigned char> attributes(size);
+  auto* list = reinterpret_cast<LPPROC_THREAD_ATTRIBUTE_LIST>(attributes.data());
+  if (!InitializeProcThreadAttributeList(list, 1, 0, &size)) return GetLastError();
+  DWORD error = ERROR_SUCCESS;
+  if (UpdateProcThreadAttribute(list, 0, PROC_THREAD_ATTRIBUTE_HANDLE_LIST,
+                                const_cast<HANDLE*>(handles), sizeof handles, nullptr, nullptr)) {
+    STARTUPINFOEXA startup{};
+    startup.StartupInfo.cb = sizeof startup;
+    // The host never shows a window (no busy cursor while it starts) and
+    // writes nowhere (no standard handles).
+    startup.StartupInfo.dwFlags = STARTF_FORCEOFFFEEDBACK | STARTF_USESTDHANDLES;
+    startup.lpAttributeList = list;
+    if (!CreateProcessA(path.c_str(), commandLine.data(), nullptr, nullptr, TRUE,
+                        EXTENDED_STARTUPINFO_PRESENT, nullptr, nullptr, &startup.StartupInfo, &info)) {
+      error = GetLastError();
     }
+  } else {
+    // Without the list the host would inherit every inheritable handle.
+    error = GetLastError();
   }
-  const BOOL created = CreateProcessA(path.c_str(), commandLine.data(), nullptr, nullptr, TRUE,
-                                      flags, nullptr, nullptr, &startup.StartupInfo, &info);
-  const DWORD error = created ? ERROR_SUCCESS : GetLastError();
-  if (startup.lpAttributeList != nullptr) remove(startup.lpAttributeList);
+  DeleteProcThreadAttributeList(list);
   return error;
 }
 
