@@ -13,7 +13,6 @@
 namespace vornal {
 namespace {
 
-constexpr const char* kFormClass = kFormClassName;
 constexpr char kConfirmExit[] = "Are you sure you want to quit Vornal?";
 
 FormMain* FromWindow(HWND window) {
@@ -25,7 +24,7 @@ FormMain* FromWindow(HWND window) {
 bool RegisterFormClass(HINSTANCE instance) {
   WNDCLASSEXA wc{};
   wc.cbSize = sizeof wc;
-  if (GetClassInfoExA(instance, kFormClass, &wc)) return true;
+  if (GetClassInfoExA(instance, kFormClassName, &wc)) return true;
   wc.cbSize = sizeof wc;
   wc.lpfnWndProc = DefDlgProcA;
   wc.cbWndExtra = DLGWINDOWEXTRA;
@@ -36,7 +35,7 @@ bool RegisterFormClass(HINSTANCE instance) {
       LoadImageA(instance, MAKEINTRESOURCEA(IDI_FormMain), IMAGE_ICON, 16, 16, LR_SHARED));
   wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
   wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  wc.lpszClassName = kFormClass;
+  wc.lpszClassName = kFormClassName;
   return RegisterClassExA(&wc) != 0;
 }
 

@@ -44,9 +44,6 @@ bool TitledSizeFits(const SizeLimits& limits, const WindowBox& box) noexcept;
 // options are copied; then only while popups and opening or closing are on.
 bool ShownInOwnRight(std::intptr_t status) noexcept;
 bool PopupsMayAnimate(const AnimationOptions& options) noexcept;
-inline bool ShowStatusMayAnimate(std::intptr_t status, const AnimationOptions& options) noexcept {
-  return ShownInOwnRight(status) && PopupsMayAnimate(options);
-}
 
 // Second stage, with the style: a popup without a full caption.
 bool IsCaptionlessPopup(std::uint32_t style) noexcept;

@@ -24,9 +24,6 @@ bool ActivateRedraws(bool windowWallpaperLoaded, std::uintptr_t wParam,
 // move (the high word of lParam), tested before the options are copied;
 // then only with tree views wallpapered.
 bool SetCursorIsClick(std::intptr_t lParam) noexcept;
-inline bool SetCursorMayRedraw(bool tvWallpaperLoaded, bool treeViews, std::intptr_t lParam) noexcept {
-  return tvWallpaperLoaded && treeViews && SetCursorIsClick(lParam);
-}
 
 // WM_CAPTURECHANGED, before the class is read.
 bool CaptureMayRedraw(bool tvWallpaperLoaded, bool listViews) noexcept;

@@ -4,6 +4,7 @@
 #include "bundle_folder.h"
 #include "expected_texts.h"
 #include "form_fixture.h"
+#include "host_protocol.h"
 #include "registry_layout.h"
 #include "resources/resource_ids.h"
 
@@ -258,7 +259,6 @@ TEST_F(FormHook, EndOfSessionRemovesTheHookAndAllowsLogOff) {
 // WOW64 folder of the test's choosing.
 class FormUnrunHost : public FormHook {
  protected:
-  static constexpr char kHost[] = "VornalHost32.exe";
   static constexpr char kStarts[] = "VornalHost32.exe.starts";
 
   void SetUp() override {
@@ -267,7 +267,7 @@ class FormUnrunHost : public FormHook {
     ASSERT_TRUE(hostFolder_.Ready());
     ASSERT_TRUE(wow64_.Ready());
     ASSERT_TRUE(hostFolder_.Add(kStarts, ""));
-    env.hostPath = hostFolder_.Path(kHost);
+    env.hostPath = hostFolder_.Path(kHostFileName);
     env.wow64Folder = wow64_.Folder();
   }
 

@@ -50,9 +50,7 @@ TEST_F(VornalProcess, ClicksRightAfterTheDialogIsShownStayAsClicked) {
   Click(Control(IDC_RadioButton5));
   Click(Control(IDC_CheckBox10));
   ASSERT_TRUE(second.HasExited(15000));
-  ASSERT_TRUE(WaitFor([&] {
-    return WindowText(Control(IDC_LabelStatus)).rfind("Patch", 0) == 0 && IsWindowEnabled(form);
-  }));
+  ASSERT_TRUE(WaitFor([&] { return StartedUp(); }));
   Sleep(1000);  // whatever the start still had on its way has arrived
   EXPECT_TRUE(IsChecked(Control(IDC_RadioButton5))) << "\"On\" stays checked";
   EXPECT_FALSE(IsChecked(Control(IDC_RadioButton6)));

@@ -84,12 +84,14 @@ class VornalProcess : public ::testing::Test {
     const ULONGLONG start = GetTickCount64();
     ASSERT_TRUE(app.Start(path));
     ASSERT_TRUE(WaitFor([&] { return (form = app.FindTopLevel("TFormMain", "Vornal")) != nullptr; }));
-    // Start-up has finished once the status has been written and the form
-    // takes input again.
-    ASSERT_TRUE(WaitFor([&] {
-      return WindowText(Control(IDC_LabelStatus)).rfind("Patch", 0) == 0 && IsWindowEnabled(form);
-    }));
+    ASSERT_TRUE(WaitFor([&] { return StartedUp(); }));
     startMs = GetTickCount64() - start;
+  }
+
+  // Start-up has finished once the status has been written and the form
+  // takes input again.
+  bool StartedUp() const {
+    return WindowText(Control(IDC_LabelStatus)).rfind("Patch", 0) == 0 && IsWindowEnabled(form);
   }
 
   HWND Control(int id) const { return ProgramUnderTest::FindControl(form, id); }

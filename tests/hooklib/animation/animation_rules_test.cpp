@@ -65,12 +65,13 @@ TEST(ShowRule, TitledSizesWrapAt65536AndPopupSizesDoNot) {
 
 TEST(ShowRule, PopupsAnimateOnlyInTheirOwnRightAndNotForTheseClasses) {
   AnimationOptions popups = Defaults();
-  EXPECT_FALSE(ShowStatusMayAnimate(0, popups)) << "popups off by default";
+  EXPECT_FALSE(PopupsMayAnimate(popups)) << "popups off by default";
   popups.animatePopups = true;
-  for (std::intptr_t status : {1, 2, 3, 4}) EXPECT_FALSE(ShowStatusMayAnimate(status, popups));
-  EXPECT_TRUE(ShowStatusMayAnimate(0, popups));
+  for (std::intptr_t status : {1, 2, 3, 4}) EXPECT_FALSE(ShownInOwnRight(status)) << status;
+  EXPECT_TRUE(ShownInOwnRight(0));
+  EXPECT_TRUE(PopupsMayAnimate(popups));
   popups.animateOpening = popups.animateClosing = false;
-  EXPECT_FALSE(ShowStatusMayAnimate(0, popups));
+  EXPECT_FALSE(PopupsMayAnimate(popups));
 
   const struct { std::uint32_t style; const char* name; bool oldSystem, animates; } cases[] = {
       {kPopup, "ComboLBox", false, true},        {kPopup | kBorder, "ComboLBox", false, true},

@@ -87,10 +87,9 @@ TEST(RedrawRules, EachTriggerOnlyOnItsConditionAndTheRightWordOfItsParameter) {
       {true, 1, 77, true},  {false, 1, 77, false}, {true, 2, 77, false},
       {true, 0x00010001, 77, false}, {true, 1, 0, false}};
   for (const auto& a : activations) EXPECT_EQ(ActivateRedraws(a.loaded, a.wParam, a.other), a.redraws) << a.wParam;
-  const struct { bool loaded, trees; std::intptr_t lParam; bool may; } cursors[] = {
-      {true, true, 0x02010001, true}, {true, true, 0x00000001, true}, {true, true, 0x02000001, false},
-      {false, true, 0x02010001, false}, {true, false, 0x02010001, false}};
-  for (const auto& c : cursors) EXPECT_EQ(SetCursorMayRedraw(c.loaded, c.trees, c.lParam), c.may) << c.lParam;
+  const struct { std::intptr_t lParam; bool click; } cursors[] = {
+      {0x02010001, true}, {0x00000001, true}, {0x02000001, false}};
+  for (const auto& c : cursors) EXPECT_EQ(SetCursorIsClick(c.lParam), c.click) << c.lParam;
   EXPECT_EQ(CaptureRedrawFor("LISTBOX"), CaptureRedraw::WindowIfTarget);
   EXPECT_EQ(CaptureRedrawFor("SYSHEADER32"), CaptureRedraw::ParentIfTarget);
   EXPECT_EQ(CaptureRedrawFor("SYSLISTVIEW32"), CaptureRedraw::Nothing);
