@@ -133,10 +133,9 @@ bool FormMain::PreTranslate(MSG& msg) {
 void FormMain::FormCreate() {
   // Start-up is one operation towards the shell: a shell window that does
   // not answer is left alone until the first apply is over.
-  const ShellMessenger::Operation operation(shellLink_);
+  const ShellMessenger::Operation operation(shell_.Messenger());
   trayReady_ = false;
   msgShowMain_ = RegisterWindowMessageA("Vornal_ShowMain");
-  msgSettingsUpdated_ = RegisterWindowMessageA("Vornal_SettingsUpdated");
   msgTaskbarCreated_ = RegisterWindowMessageA("TaskbarCreated");
   previousWindowProc_ = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(
       form_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&FormMain::SubclassWindowProc)));
@@ -144,34 +143,15 @@ void FormMain::FormCreate() {
   // The notify-icon call sends to the taskbar and waits without a bound:
   // every call of the icon first asks whether the taskbar answers.
   tray_.Init(form_, env_.instance, env_.title, [this](DWORD message, NOTIFYICONDATAA& record) {
-    return TrayAnswers() && env_.notifyIcon && env_.notifyIcon(message, record);
+    return shell_.TaskbarAnswers() && env_.notifyIcon && env_.notifyIcon(message, record);
   });
   tray_.SetStatus(TrayStatus::StartingUp);
   // Fails quietly while the shell is not up; TaskbarCreated adds it later.
   tray_.Add();
-  patchRunning_ = false;
 
   osXPOrLater_ = OsXPOrLater(env_.os);
   os98Or2000OrLater_ = Os98Or2000OrLater(env_.os);
-  if (HMODULE user32 = GetModuleHandleA("user32.dll")) {
-    setLayeredWindowAttributes_ = reinterpret_cast<SetLayeredProc>(
-        reinterpret_cast<void*>(GetProcAddress(user32, "SetLayeredWindowAttributes")));
-  }
-  if (HMODULE kernel32 = GetModuleHandleA("kernel32.dll")) {
-    globalMemoryStatusEx_ = reinterpret_cast<GlobalMemoryStatusExProc>(
-        reinterpret_cast<void*>(GetProcAddress(kernel32, "GlobalMemoryStatusEx")));
-  }
-  BOOL wow64 = FALSE;
-  onWow64_ = IsWow64Process(GetCurrentProcess(), &wow64) && wow64;
-
-  // Also notes the Start button's caption.
-  LocateShellWindows();
-  LRESULT iconText = 0;
-  if (shellLink_.Send(shell_.desktopListView, LVM_GETTEXTCOLOR, 0, 0, &iconText)) {
-    saved_.iconTextColour = static_cast<COLORREF>(iconText);
-  }
-  saved_.appWorkspaceColour = GetSysColor(COLOR_APPWORKSPACE);
-  saved_.desktopColour = GetSysColor(COLOR_BACKGROUND);
+  shell_.NoteShellAtStart();
 
   LoadSettings();
   SettingsToForm();
@@ -209,9 +189,9 @@ LRESULT CALLBACK FormMain::SubclassWindowProc(HWND window, UINT message, WPARAM 
     }
     if (message == self->msgTaskbarCreated_ && self->trayReady_) {
       // The shell has restarted: the icon and every adjustment are gone.
-      const ShellMessenger::Operation operation(self->shellLink_);
+      const ShellMessenger::Operation operation(self->shell_.Messenger());
       self->tray_.Add();
-      self->LocateShellWindows();
+      self->shell_.LocateShellWindows();
       self->ApplySettings();
       self->SpinEdit14Change();
       return 0;
@@ -300,10 +280,6 @@ INT_PTR FormMain::HandleDialogMessage(UINT message, WPARAM wParam, LPARAM lParam
     }
     case WM_CLOSE:
       FormClose();
-      return TRUE;
-    case WM_TIMER:
-      if (wParam == kTimerDesk) TimerDeskTimer();
-      if (wParam == kTimerStart) TimerStartTimer();
       return TRUE;
     case WM_QUERYENDSESSION:
       RestoreOnExit();
@@ -424,7 +400,7 @@ void FormMain::ShowVornal1Click() {
 }
 
 void FormMain::FormShow() {
-  LocateShellWindows();
+  shell_.LocateShellWindows();
   UpdateEnableds();
   SetFocus(GetDlgItem(form_, IDC_BitBtnOK));
 }
@@ -447,11 +423,6 @@ void FormMain::RedrawDesktop1Click() {
   RedrawWindow(nullptr, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
-bool FormMain::TrayAnswers() {
-  HWND tray = FindWindowA("Shell_TrayWnd", nullptr);
-  return tray == nullptr || shellLink_.Answers(tray);
-}
-
 void FormMain::TrimWorkingSet() {
   SetProcessWorkingSetSize(GetCurrentProcess(), static_cast<SIZE_T>(-1), static_cast<SIZE_T>(-1));
 }
@@ -462,11 +433,6 @@ void FormMain::SetMenuChecked(int id, bool checked) {
 
 bool FormMain::MenuChecked(int id) const {
   return (GetMenuState(popup_, static_cast<UINT>(id), MF_BYCOMMAND) & MF_CHECKED) != 0;
-}
-
-void FormMain::StopTimers() {
-  KillTimer(form_, kTimerDesk);
-  KillTimer(form_, kTimerStart);
 }
 
 }  // namespace vornal

@@ -1,7 +1,8 @@
 // FormMain: the control program's one window, its settings dialog, with the
-// tray icon, the hook and the shell adjustments that it drives. Event
-// handlers bear the names of their controls; operations without a control
-// are named for what they do.
+// tray icon. It holds the record, copies it to and from the dialog, and on
+// Apply hands it to the shell adjuster and the patch switch, which it asks
+// what to show. Event handlers bear the names of their controls;
+// operations without a control are named for what they do.
 #pragma once
 
 #include <windows.h>
@@ -12,14 +13,11 @@
 #include <string>
 
 #include "form_pages.h"
-#include "hook_host.h"
-#include "hook_reach.h"
-#include "hook_thread.h"
-#include "picture_publisher.h"
+#include "hook/patch_switch.h"
 #include "os_version.h"
 #include "settings_record.h"
 #include "settings_store.h"
-#include "shell_messenger.h"
+#include "shell/shell_adjuster.h"
 #include "tray_icon.h"
 
 namespace vornal {
@@ -51,22 +49,6 @@ struct FormEnvironment {
 
 // The environment of the running program, with the real message boxes.
 FormEnvironment ProcessEnvironment(HINSTANCE instance);
-
-// The shell's windows that the program adjusts; null where not found.
-struct ShellWindows {
-  HWND taskbar = nullptr;          // TaskbarWnd
-  HWND startButton = nullptr;      // StartButtonWnd
-  HWND desktopListView = nullptr;  // DesktopListView
-};
-
-// What the shell showed when the program started, to undo its changes.
-struct ShellSnapshot {
-  std::string startCaption;             // SavedStartCaption
-  bool startCaptionKnown = false;       // read from a Start button yet
-  COLORREF iconTextColour = 0;          // SavedIconTextColour
-  COLORREF appWorkspaceColour = 0;      // SavedAppWorkspaceColour
-  COLORREF desktopColour = 0;           // SavedDesktopColour
-};
 
 class FormMain {
  public:
@@ -112,19 +94,8 @@ class FormMain {
 
   // Bringing the running system in line with the record.
   void ApplySettings();
-  // The hook of the program's own bitness, installed by the hook thread.
-  bool LoadHookLibrary();
-  // Removes every hook: the program's own and the host's.
-  bool UnloadHookLibrary();
 
-  // Shell adjustments.
-  void LocateShellWindows();
-  void ApplySystemColours();
-  void ApplyDesktopIconText();
-  void ApplyStartCaption();
-  void TimerDeskTimer();
-  void TimerStartTimer();
-  void SetStartCaption(const std::string& text);
+  // The live previews and the colour swatches.
   void SpinEdit14Change();
   void CheckBox15Click();
   void TrackBarTransparencyChange();
@@ -150,7 +121,7 @@ class FormMain {
 
   // State that tests and the program's entry look at.
   const Settings& Record() const { return settings_; }
-  bool PatchRunning() const { return patchRunning_; }
+  bool PatchRunning() const { return patch_.Running(); }
   bool TrayReady() const { return trayReady_; }
   const TrayIcon& Tray() const { return tray_; }
   HWND Control(int id) const { return pages_.Control(id); }
@@ -170,11 +141,6 @@ class FormMain {
   void SetControlChecked(int id, bool checked);
 
  private:
-  static constexpr UINT_PTR kTimerDesk = 1;
-  static constexpr UINT_PTR kTimerStart = 2;
-  using SetLayeredProc = BOOL(WINAPI*)(HWND, COLORREF, BYTE, DWORD);
-  using GlobalMemoryStatusExProc = BOOL(WINAPI*)(LPMEMORYSTATUSEX);
-
   static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   static INT_PTR CALLBACK SheetProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   static LRESULT CALLBACK SubclassWindowProc(HWND window, UINT message, WPARAM wParam,
@@ -192,27 +158,7 @@ class FormMain {
   static bool IsEnableRuleInput(int id);
   void PickBitmap(int editId);
   void ShowStatus(TrayStatus status);
-  // Whether the taskbar takes notify-icon calls now, which wait for it.
-  bool TrayAnswers();
-  void ApplyHook();
-  // The wallpaper pictures for every hooked process, while the patch runs.
-  void PublishPictures();
-  // Starts the host for the programs of the other bitness; false when that
-  // failed in a way the user has to hear of.
-  bool StartHookHost();
-  bool HookHostServes() const;
-  // The programs of the other bitness, for the status line.
-  OtherBitness OtherBitnessState() const;
-  bool AnyHookRunning() const { return ownHook_.Installed() || host_.Running(); }
-  void SetTaskbarAlpha(bool layered, int alpha);
-  bool ReadIconColours(COLORREF& textBk, COLORREF& text);
-  void WriteIconColours(COLORREF textBk, COLORREF text);
-  void RestoreDesktopIconText();
-  void WriteSysColours(COLORREF appWorkspace, COLORREF desktop);
-  void RestoreSystemColours();
-  std::uint64_t FreePhysicalMemory() const;
   void PickShapeColour(int shapeId);
-  void StopTimers();
   void SetMenuChecked(int id, bool checked);
   bool MenuChecked(int id) const;
   void TrimWorkingSet();
@@ -231,31 +177,19 @@ class FormMain {
   HMENU popup_ = nullptr;
 
   UINT msgShowMain_ = 0;
-  UINT msgSettingsUpdated_ = 0;
   UINT msgTaskbarCreated_ = 0;
   bool trayReady_ = false;
   bool showRequested_ = false;  // "Vornal_ShowMain" came during start-up
-  bool patchRunning_ = false;
   bool osXPOrLater_ = false;
   bool os98Or2000OrLater_ = false;
-  bool onWow64_ = false;          // a 32-bit program on 64-bit Windows
-  bool hostFailed_ = false;       // the last start of the host failed
-  bool noThirtyTwoBit_ = false;   // this system runs no 32-bit programs
-  SetLayeredProc setLayeredWindowAttributes_ = nullptr;
-  GlobalMemoryStatusExProc globalMemoryStatusEx_ = nullptr;
 
-  ShellWindows shell_;
-  ShellMessenger shellLink_;
-  ShellSnapshot saved_;
-  std::string startCaption_;
 
   Settings settings_ = DefaultSettings();
   std::array<std::uint32_t, 3> shapeColours_{};
   std::array<COLORREF, 16> customColours_{};  // the colour dialog's own
   std::string lastBitmap_;                     // the file last picked with any picker
-  PicturePublisher pictures_;
-  HookThread ownHook_{env_.libraryPath};
-  HookHost host_;
+  ShellAdjuster shell_;
+  PatchSwitch patch_{PatchPaths{env_.libraryPath, env_.hostPath, env_.wow64Folder}, env_.os};
   TrayIcon tray_;
 };
 

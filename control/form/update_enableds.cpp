@@ -25,9 +25,9 @@ void FormMain::UpdateEnableds() {
   EnableFacts facts;
   facts.osXPOrLater = osXPOrLater_;
   facts.os98Or2000OrLater = os98Or2000OrLater_;
-  facts.layeredWindows = setLayeredWindowAttributes_ != nullptr;
-  facts.taskbar = shell_.taskbar != nullptr;
-  facts.desktopListView = shell_.desktopListView != nullptr;
+  facts.layeredWindows = shell_.LayeredWindows();
+  facts.taskbar = shell_.Windows().taskbar != nullptr;
+  facts.desktopListView = shell_.Windows().desktopListView != nullptr;
   const EnabledStates states = EvaluateEnableRules(
       [this](int id) { return Checked(id); }, facts);
   for (const auto& [id, enabled] : states.All()) {

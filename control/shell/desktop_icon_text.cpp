@@ -3,8 +3,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "form_main.h"
-#include "resources/resource_ids.h"
+#include "shell/shell_adjuster.h"
 
 namespace vornal {
 namespace {
@@ -13,11 +12,11 @@ constexpr COLORREF kNoColour = CLR_NONE;  // transparent text background
 
 }  // namespace
 
-bool FormMain::ReadIconColours(COLORREF& textBk, COLORREF& text) {
+bool ShellAdjuster::ReadIconColours(COLORREF& textBk, COLORREF& text) {
   LRESULT bk = 0;
   LRESULT fore = 0;
-  if (!shellLink_.Send(shell_.desktopListView, LVM_GETTEXTBKCOLOR, 0, 0, &bk) ||
-      !shellLink_.Send(shell_.desktopListView, LVM_GETTEXTCOLOR, 0, 0, &fore)) {
+  if (!link_.Send(shell_.desktopListView, LVM_GETTEXTBKCOLOR, 0, 0, &bk) ||
+      !link_.Send(shell_.desktopListView, LVM_GETTEXTCOLOR, 0, 0, &fore)) {
     return false;
   }
   textBk = static_cast<COLORREF>(bk);
@@ -25,17 +24,20 @@ bool FormMain::ReadIconColours(COLORREF& textBk, COLORREF& text) {
   return true;
 }
 
-void FormMain::WriteIconColours(COLORREF textBk, COLORREF text) {
-  if (shellLink_.Send(shell_.desktopListView, LVM_SETTEXTBKCOLOR, 0, static_cast<LPARAM>(textBk))) {
-    shellLink_.Send(shell_.desktopListView, LVM_SETTEXTCOLOR, 0, static_cast<LPARAM>(text));
+void ShellAdjuster::WriteIconColours(COLORREF textBk, COLORREF text) {
+  // From the first change on, the view no longer shows the shell's own
+  // colour: what was noted before (or nothing) is what goes back.
+  saved_.iconTextColourKnown = true;
+  if (link_.Send(shell_.desktopListView, LVM_SETTEXTBKCOLOR, 0, static_cast<LPARAM>(textBk))) {
+    link_.Send(shell_.desktopListView, LVM_SETTEXTCOLOR, 0, static_cast<LPARAM>(text));
   }
 }
 
-void FormMain::ApplyDesktopIconText() {
-  const ShellMessenger::Operation operation(shellLink_);
-  if (settings_.CheckFlag(16) && IsWindowEnabled(Control(IDC_CheckBox16))) {
+void ShellAdjuster::ApplyDesktopIconText() {
+  const ShellMessenger::Operation operation(link_);
+  if (options_.iconTextClear && shell_.desktopListView != nullptr) {
     TimerDeskTimer();
-    if (settings_.CheckFlag(17)) SetTimer(form_, kTimerDesk, settings_.SpinValue(15), nullptr);
+    if (options_.iconTextRecheck) timers_.Start(kTimerDesk, options_.iconTextInterval);
     return;
   }
   if (shell_.desktopListView == nullptr) return;
@@ -49,21 +51,21 @@ void FormMain::ApplyDesktopIconText() {
   }
 }
 
-void FormMain::TimerDeskTimer() {
-  const ShellMessenger::Operation operation(shellLink_);
+void ShellAdjuster::TimerDeskTimer() {
+  const ShellMessenger::Operation operation(link_);
   if (shell_.desktopListView == nullptr) return;
   COLORREF textBk = 0;
   COLORREF text = 0;
   if (!ReadIconColours(textBk, text)) return;
   // Repaint only when the shell has put its own colours back.
-  if (textBk == kNoColour && text == settings_.ColourValue(1)) return;
-  WriteIconColours(kNoColour, settings_.ColourValue(1));
+  if (textBk == kNoColour && text == options_.iconTextColour) return;
+  WriteIconColours(kNoColour, options_.iconTextColour);
   // Marks the view for repainting in its own thread; nothing waits here.
   InvalidateRect(shell_.desktopListView, nullptr, TRUE);
 }
 
-void FormMain::RestoreDesktopIconText() {
-  if (shell_.desktopListView == nullptr || !settings_.CheckFlag(16)) return;
+void ShellAdjuster::RestoreDesktopIconText() {
+  if (shell_.desktopListView == nullptr || !options_.iconTextClear) return;
   WriteIconColours(saved_.desktopColour, saved_.iconTextColour);
 }
 

@@ -1,11 +1,12 @@
 // Finding the shell's windows that the program adjusts, by their classes.
 #include <windows.h>
+#include <commctrl.h>
 
-#include "form_main.h"
+#include "shell/shell_adjuster.h"
 
 namespace vornal {
 
-void FormMain::LocateShellWindows() {
+void ShellAdjuster::LocateShellWindows() {
   shell_.desktopListView = FindWindowA("Progman", nullptr);
   if (shell_.desktopListView != nullptr) {
     shell_.desktopListView =
@@ -28,6 +29,18 @@ void FormMain::LocateShellWindows() {
     GetWindowTextA(shell_.startButton, caption, sizeof caption);
     saved_.startCaption = caption;
     saved_.startCaptionKnown = true;
+  }
+}
+
+void ShellAdjuster::NoteIconTextColour() {
+  // Likewise the icon captions' colour, which switching the icon text off
+  // puts back: a shell that came up after the program has its own, which
+  // the program has not seen at start. Asked only until it answers once.
+  LRESULT iconText = 0;
+  if (shell_.desktopListView != nullptr && !saved_.iconTextColourKnown &&
+      link_.Send(shell_.desktopListView, LVM_GETTEXTCOLOR, 0, 0, &iconText)) {
+    saved_.iconTextColour = static_cast<COLORREF>(iconText);
+    saved_.iconTextColourKnown = true;
   }
 }
 

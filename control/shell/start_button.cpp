@@ -2,8 +2,8 @@
 // text of the user's, refreshed by TimerStart, or the saved caption back.
 #include <windows.h>
 
-#include "form_main.h"
-#include "start_caption.h"
+#include "shell/shell_adjuster.h"
+#include "shell/start_caption.h"
 
 namespace vornal {
 namespace {
@@ -19,7 +19,7 @@ char UserDecimalSeparator() {
 
 }  // namespace
 
-std::uint64_t FormMain::FreePhysicalMemory() const {
+std::uint64_t ShellAdjuster::FreePhysicalMemory() const {
   // The extended call reports memory beyond 4 GB; the old one saturates or
   // wraps there, and is kept for systems that lack the new one.
   if (globalMemoryStatusEx_ != nullptr) {
@@ -33,17 +33,17 @@ std::uint64_t FormMain::FreePhysicalMemory() const {
   return status.dwAvailPhys;
 }
 
-void FormMain::ApplyStartCaption() {
-  if (settings_.MultiRadio(3) == 1) {
+void ShellAdjuster::ApplyStartCaption() {
+  if (options_.startCaptionMode == 1) {
     SetStartCaption(saved_.startCaption);
     return;
   }
   TimerStartTimer();
-  SetTimer(form_, kTimerStart, settings_.SpinValue(16), nullptr);
+  timers_.Start(kTimerStart, options_.startCaptionInterval);
 }
 
-void FormMain::TimerStartTimer() {
-  switch (settings_.MultiRadio(3)) {
+void ShellAdjuster::TimerStartTimer() {
+  switch (options_.startCaptionMode) {
     case 2: {
       char day[16] = {};
       if (GetDateFormatA(LOCALE_USER_DEFAULT, 0, nullptr, "ddd", day, sizeof day) == 0) return;
@@ -58,21 +58,21 @@ void FormMain::TimerStartTimer() {
       break;
     }
     default:
-      startCaption_ = settings_.Text(TextField::StartText).c_str();
+      startCaption_ = options_.startText;
       break;
   }
   SetStartCaption(startCaption_);
 }
 
-void FormMain::SetStartCaption(const std::string& text) {
-  const ShellMessenger::Operation operation(shellLink_);
+void ShellAdjuster::SetStartCaption(const std::string& text) {
+  const ShellMessenger::Operation operation(link_);
   if (shell_.startButton == nullptr) return;
   char shown[10] = {};
   GetWindowTextA(shell_.startButton, shown, sizeof shown);  // sends nothing to another program
   if (text == shown) return;
   // SetWindowText on another program's window sends it WM_SETTEXT and
   // waits; the bounded send carries the same text.
-  if (!shellLink_.Send(shell_.startButton, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()))) {
+  if (!link_.Send(shell_.startButton, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()))) {
     return;
   }
   RedrawWindow(shell_.startButton, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);

@@ -3,11 +3,11 @@
 
 #include <utility>
 
-#include "form_main.h"
+#include "shell/shell_adjuster.h"
 
 namespace vornal {
 
-void FormMain::WriteSysColours(COLORREF appWorkspace, COLORREF desktop) {
+void ShellAdjuster::WriteSysColours(COLORREF appWorkspace, COLORREF desktop) {
   INT elements[2];
   COLORREF colours[2];
   UINT changed = 0;
@@ -22,21 +22,21 @@ void FormMain::WriteSysColours(COLORREF appWorkspace, COLORREF desktop) {
   // The change is announced to every top-level window, and some systems
   // wait there for each window to answer: with a program that does not
   // answer, the colours wait for the next apply.
-  if (!shellLink_.EveryOtherThreadAnswers()) return;
+  if (!link_.EveryOtherThreadAnswers()) return;
   SetSysColors(static_cast<int>(changed), elements, colours);
 }
 
-void FormMain::ApplySystemColours() {
-  const ShellMessenger::Operation operation(shellLink_);
-  if (settings_.CheckFlag(18)) {
-    WriteSysColours(settings_.ColourValue(2), settings_.ColourValue(3));
+void ShellAdjuster::ApplySystemColours() {
+  const ShellMessenger::Operation operation(link_);
+  if (options_.systemColours) {
+    WriteSysColours(options_.mdiBackground, options_.desktop);
   } else {
     WriteSysColours(saved_.appWorkspaceColour, saved_.desktopColour);
   }
 }
 
-void FormMain::RestoreSystemColours() {
-  if (settings_.CheckFlag(18)) WriteSysColours(saved_.appWorkspaceColour, saved_.desktopColour);
+void ShellAdjuster::RestoreSystemColours() {
+  if (options_.systemColours) WriteSysColours(saved_.appWorkspaceColour, saved_.desktopColour);
 }
 
 }  // namespace vornal
