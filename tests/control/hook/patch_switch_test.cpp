@@ -1,0 +1,62 @@
+// The patch switch on its own, in the test's process: what each apply does
+// with the real library's hook, per Windows family, and with a library that
+// is not there.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "broadcast_counter.h"
+#include "hook/patch_switch.h"
+#include "program_folder.h"
+
+namespace vornal::test {
+namespace {
+
+struct ApplyStep {
+  bool on;
+  PatchProblem problem;
+  bool running;
+  int broadcasts;  // "Vornal_SettingsUpdated" seen during this apply
+};
+
+struct SwitchCase {
+  const char* name;
+  OsVersion os;
+  const char* library;  // beside the tests
+  std::vector<ApplyStep> steps;
+};
+
+const SwitchCase kCases[] = {
+    {"NT family: on installs, on again reloads, off removes", {2, 6, 1}, "VornalLib.dll",
+     {{true, PatchProblem::None, true, 0},
+      {true, PatchProblem::None, true, 1},
+      {false, PatchProblem::None, false, 0}}},
+    {"9x family: on again reinstalls, with no broadcast", {1, 4, 10}, "VornalLib.dll",
+     {{true, PatchProblem::None, true, 0}, {true, PatchProblem::None, true, 0}}},
+    {"a missing library is a start problem at every on", {2, 6, 1}, "no-such-library.dll",
+     {{true, PatchProblem::StartFailed, false, 0},
+      {true, PatchProblem::StartFailed, false, 0},
+      {false, PatchProblem::None, false, 0}}},
+};
+
+TEST(PatchSwitch, EachApplyDoesWhatTheSwitchAndTheFamilyAsk) {
+  for (const SwitchCase& c : kCases) {
+    SCOPED_TRACE(c.name);
+    PatchSwitch patch({BesideThisProgram(c.library), "", ""}, c.os);
+    int n = 0;
+    for (const ApplyStep& step : c.steps) {
+      SCOPED_TRACE(testing::Message() << "apply " << ++n << (step.on ? " on" : " off"));
+      BroadcastCounter counter;
+      EXPECT_EQ(patch.Apply(step.on, {}), step.problem);
+      EXPECT_EQ(patch.Running(), step.running);
+      EXPECT_EQ(counter.Count(), step.broadcasts);
+    }
+    patch.SwitchOff();
+    EXPECT_FALSE(patch.Running()) << "switched off at the end";
+  }
+}
+
+}  // namespace
+}  // namespace vornal::test
