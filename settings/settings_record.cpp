@@ -7,9 +7,6 @@
 namespace vornal {
 namespace {
 
-constexpr std::array<std::uint16_t, kSpinValueCount> kSpinDefaults = {
-    6, 200, 200, 32, 32, 2048, 1536, 250, 32, 32, 1024, 512, 200, 220, 1000, 1000};
-
 constexpr FamilyRun kControlRuns[] = {
     {Family::CheckFlag, 1, kCheckFlagCount},     {Family::SpinValue, 1, kSpinValueCount},
     {Family::RadioFlag, 1, kRadioFlagCount},     {Family::ColourValue, 1, kColourValueCount},
@@ -18,13 +15,16 @@ constexpr FamilyRun kControlRuns[] = {
 constexpr TextField kControlTexts[] = {TextField::StartText, TextField::WindowWallpaper,
                                        TextField::MDIWallpaper, TextField::TVWallpaper};
 
-// The hook library holds check flags 1-14, spin values 1-13, multi-radio
-// values 1-2 and radio flags 1-2, and reads them in that order.
+// The hook library holds the checks from the animation to the list-view
+// wallpaper, the spins from the box thickness to the drag opacity, the open
+// and close styles and the two dialogs-only switches, and reads them in that
+// order (check flags 1-14, spin values 1-13, multi-radio values 1-2, radio
+// flags 1-2).
 constexpr FamilyRun kLibraryRuns[] = {
-    {Family::CheckFlag, 1, 14},
-    {Family::SpinValue, 1, 13},
-    {Family::MultiRadio, 1, 2},
-    {Family::RadioFlag, 1, 2},
+    {Family::CheckFlag, NumberOf(Check::WindowsOpening), NumberOf(Check::ListViewWallpaper)},
+    {Family::SpinValue, NumberOf(Spin::BoxThickness), NumberOf(Spin::DragOpacity)},
+    {Family::MultiRadio, NumberOf(Choice::OpenStyle), NumberOf(Choice::CloseStyle)},
+    {Family::RadioFlag, NumberOf(Radio::ShadowDialogsOnly), NumberOf(Radio::DragDialogsOnly)},
 };
 constexpr TextField kLibraryTexts[] = {TextField::WindowWallpaper, TextField::MDIWallpaper,
                                        TextField::TVWallpaper};
@@ -36,15 +36,20 @@ constexpr ReadPlan kLibraryPlan = {kLibraryRuns, std::size(kLibraryRuns), kLibra
 
 bool InFamily(Family family, int n) { return n >= 1 && n <= FamilyCount(family); }
 
+template <typename Row, std::size_t N>
+void SetDefaults(Settings& s, const std::array<Row, N>& rows) noexcept {
+  for (const Row& row : rows) s.Set(row.option, row.value);
+}
+
 }  // namespace
 
 Settings DefaultSettings() {
   Settings s;
-  for (int n : {1, 2, 3, 7, 8, 17}) s.checkFlags[static_cast<std::size_t>(n - 1)] = true;
-  s.spinValues = kSpinDefaults;
-  s.radioFlags = {true, false, false};
-  s.colourValues = {0xFFFFFFu, 0x808000u, 0x800000u};
-  s.multiRadio = {1, 1, 1};
+  SetDefaults(s, kCheckDefaults);
+  SetDefaults(s, kSpinDefaults);
+  SetDefaults(s, kRadioDefaults);
+  SetDefaults(s, kColourDefaults);
+  SetDefaults(s, kChoiceDefaults);
   // The start text defaults to the first three letters of the program's name.
   const char start[4] = {kProgramName[0], kProgramName[1], kProgramName[2], '\0'};
   s.Text(TextField::StartText).Assign(start);

@@ -1,4 +1,5 @@
-// The Settings record: every option of Vornal in numbered families.
+// The Settings record: every option of Vornal, read and written by its
+// name in the catalogue (option_catalogue.h).
 //
 // Platform-free: the registry layer and both deliverables build on it, and
 // it is tested natively as well as under Wine.
@@ -9,39 +10,44 @@
 #include <cstdint>
 
 #include "fixed_text.h"
+#include "option_catalogue.h"
 
 namespace vornal {
-
-// The numbered families of the record. Element N of a family is stored in
-// the registry under the family's prefix followed by N in decimal.
-enum class Family : std::uint8_t {
-  CheckFlag,   // boolean, 1 to 18
-  SpinValue,   // unsigned 16-bit, 1 to 16
-  RadioFlag,   // boolean, 1 to 3
-  ColourValue, // COLORREF 0x00BBGGRR, 1 to 3
-  MultiRadio,  // unsigned 8-bit, 1 to 3
-};
-
-inline constexpr int kCheckFlagCount = 18;
-inline constexpr int kSpinValueCount = 16;
-inline constexpr int kRadioFlagCount = 3;
-inline constexpr int kColourValueCount = 3;
-inline constexpr int kMultiRadioCount = 3;
-
-// The text fields of the record, in the order in which they are stored.
-enum class TextField : std::uint8_t { StartText, WindowWallpaper, MDIWallpaper, TVWallpaper };
-inline constexpr int kTextFieldCount = 4;
 
 // Room for one text value. A longer registry value is refused by the reader
 // (a full path never exceeds MAX_PATH for the ANSI calls that use it).
 using SettingText = FixedText<260>;
 
+struct Settings;
+
+// The registry edge, the one way in to the families by number.
+//
+// Stores a raw registry DWORD in element n with the family's decoding: any
+// non-zero value is true for the flags, spin values keep the low 16 bits and
+// multi-radio values the low 8 bits. Out-of-range n is ignored.
+void StoreRawValue(Settings& settings, Family family, int n, std::uint32_t raw);
+
+// The DWORD written for element n: flags as 0 or 1, numbers as they are.
+std::uint32_t RawValue(const Settings& settings, Family family, int n);
+
+// The whole record. Everything outside the registry edge reads and writes
+// an option by its name.
+
 struct Settings {
-  std::array<bool, kCheckFlagCount> checkFlags{};
-  std::array<std::uint16_t, kSpinValueCount> spinValues{};
-  std::array<bool, kRadioFlagCount> radioFlags{};
-  std::array<std::uint32_t, kColourValueCount> colourValues{};
-  std::array<std::uint8_t, kMultiRadioCount> multiRadio{};
+  bool Get(Check o) const noexcept { return checkFlags[Index(o)]; }
+  void Set(Check o, bool value) noexcept { checkFlags[Index(o)] = value; }
+  std::uint16_t Get(Spin o) const noexcept { return spinValues[Index(o)]; }
+  void Set(Spin o, std::uint16_t value) noexcept { spinValues[Index(o)] = value; }
+  bool Get(Radio o) const noexcept { return radioFlags[Index(o)]; }
+  void Set(Radio o, bool value) noexcept { radioFlags[Index(o)] = value; }
+  std::uint32_t Get(Colour o) const noexcept { return colourValues[Index(o)]; }
+  void Set(Colour o, std::uint32_t value) noexcept { colourValues[Index(o)] = value; }
+  std::uint8_t Get(Choice o) const noexcept { return multiRadio[Index(o)]; }
+  void Set(Choice o, std::uint8_t value) noexcept { multiRadio[Index(o)] = value; }
+
+  const SettingText& Text(TextField f) const { return texts[static_cast<std::size_t>(f)]; }
+  SettingText& Text(TextField f) { return texts[static_cast<std::size_t>(f)]; }
+
   std::array<SettingText, kTextFieldCount> texts{};
 
   // One-based accessors, numbered as the options are everywhere else.
@@ -50,8 +56,17 @@ struct Settings {
   bool RadioFlag(int n) const { return radioFlags[static_cast<std::size_t>(n - 1)]; }
   std::uint32_t ColourValue(int n) const { return colourValues[static_cast<std::size_t>(n - 1)]; }
   std::uint8_t MultiRadio(int n) const { return multiRadio[static_cast<std::size_t>(n - 1)]; }
-  const SettingText& Text(TextField f) const { return texts[static_cast<std::size_t>(f)]; }
-  SettingText& Text(TextField f) { return texts[static_cast<std::size_t>(f)]; }
+
+  template <typename Option>
+  static constexpr std::size_t Index(Option o) noexcept {
+    return static_cast<std::size_t>(NumberOf(o) - 1);
+  }
+
+  std::array<bool, kCheckFlagCount> checkFlags{};
+  std::array<std::uint16_t, kSpinValueCount> spinValues{};
+  std::array<bool, kRadioFlagCount> radioFlags{};
+  std::array<std::uint32_t, kColourValueCount> colourValues{};
+  std::array<std::uint8_t, kMultiRadioCount> multiRadio{};
 };
 
 // The record as a fresh install has it.
@@ -67,17 +82,8 @@ const char* FamilyPrefix(Family family);
 const char* TextFieldName(TextField field);
 
 // Value name of element n of a family: prefix + n. Returns false when n is
-// outside the family.
-using ValueName = FixedText<32>;
+// outside the family. ValueNameOf names an option of the catalogue.
 bool FormatValueName(Family family, int n, ValueName& out);
-
-// Stores a raw registry DWORD in element n with the family's decoding: any
-// non-zero value is true for the flags, spin values keep the low 16 bits and
-// multi-radio values the low 8 bits. Out-of-range n is ignored.
-void StoreRawValue(Settings& settings, Family family, int n, std::uint32_t raw);
-
-// The DWORD written for element n: flags as 0 or 1, numbers as they are.
-std::uint32_t RawValue(const Settings& settings, Family family, int n);
 
 // A contiguous run of one family, read or written in ascending order.
 struct FamilyRun {
