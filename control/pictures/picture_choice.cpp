@@ -2,15 +2,15 @@
 
 namespace vornal {
 
+static_assert(kPictureSlotCount == kPictureSlots, "the catalogue's slots are the published set's");
+
 PicturePaths PublishedPicturePaths(const Settings& settings) {
-  const bool windowWallpaper = settings.CheckFlag(10);
-  const bool mdiWallpaper = settings.CheckFlag(11);
-  const bool treeViewWallpaper = settings.CheckFlag(13);
-  const bool listViewWallpaper = settings.CheckFlag(14);
   PicturePaths paths;
-  if (windowWallpaper) paths[0] = settings.Text(TextField::WindowWallpaper).c_str();
-  if (mdiWallpaper) paths[1] = settings.Text(TextField::MDIWallpaper).c_str();
-  if (treeViewWallpaper || listViewWallpaper) paths[2] = settings.Text(TextField::TVWallpaper).c_str();
+  for (const PictureSlotRow& row : kPictureSlotRows) {
+    if (PictureWanted(settings, row.slot)) {
+      paths[static_cast<std::size_t>(row.slot)] = settings.Text(row.path).c_str();
+    }
+  }
   return paths;
 }
 

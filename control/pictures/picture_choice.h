@@ -1,7 +1,8 @@
 // Which files the control program decodes and publishes: the window, MDI
 // and TV wallpaper (the TV picture serves tree views and list views alike),
-// each only while its switch is on, so that no process maps a picture no
-// effect paints. An empty path: nothing for that slot.
+// each only while its switch is on (the catalogue's kPictureSlotRows), so
+// that no process maps a picture no effect paints. An empty path: nothing
+// for that slot.
 #pragma once
 
 #include <array>

@@ -63,9 +63,9 @@ void ApplyLibrarySettings(const Settings& settings, bool processEnabled) noexcep
   snapshot.desktopIconView = FindDesktopIconView();
   g_library.options.Publish(snapshot);
   g_library.activeRoutes.store(ActiveRoutes(snapshot.options), std::memory_order_relaxed);
-  // From the options just worked out rather than the published ones, which
-  // a reload on another thread may be replacing.
-  LoadWallpapers(snapshot.options.wallpaper, settings);
+  // From the settings just read rather than the published options, which a
+  // reload on another thread may be replacing.
+  LoadWallpapers(settings, processEnabled);
 }
 
 void OnSettingsUpdated() noexcept {

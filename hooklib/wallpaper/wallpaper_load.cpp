@@ -117,11 +117,14 @@ void Release(Picture (&pictures)[kWallpaperCount], const void* alsoMapped) noexc
 
 }  // namespace
 
-void LoadWallpapers(const WallpaperOptions& options, const Settings& settings) noexcept {
-  const bool wanted[kWallpaperCount] = {options.windowWallpaper, options.mdiWallpaper,
-                                        options.treeViewWallpaper || options.listViewWallpaper};
-  const TextField paths[kWallpaperCount] = {TextField::WindowWallpaper, TextField::MDIWallpaper,
-                                            TextField::TVWallpaper};
+static_assert(kPictureSlotCount == kWallpaperCount && kPictureSlotCount == kPictureSlots,
+              "the catalogue's slots are the library's and the published set's");
+
+void LoadWallpapers(const Settings& settings, bool processEnabled) noexcept {
+  bool wanted[kWallpaperCount];
+  for (int i = 0; i < kWallpaperCount; ++i) {
+    wanted[i] = processEnabled && PictureWanted(settings, static_cast<PictureSlot>(i));
+  }
   // The set and the files are read before the guard is taken, so that
   // painters on other threads skip their tiles only for the swap itself.
   const std::uint32_t generation = (wanted[0] || wanted[1] || wanted[2]) ? CurrentGeneration() : 0;
@@ -131,7 +134,7 @@ void LoadWallpapers(const WallpaperOptions& options, const Settings& settings) n
   bool screenRead = false;  // asked of the screen once, and only for files
   for (int i = 0; i < kWallpaperCount; ++i) {
     if (!wanted[i]) continue;
-    const char* path = settings.Text(paths[i]).c_str();
+    const char* path = settings.Text(PicturePathOf(static_cast<PictureSlot>(i))).c_str();
     if (set != nullptr && FromSet(set, i, path, fresh[i])) continue;
     if (!FileExists(path)) continue;
     if (!screenRead) {

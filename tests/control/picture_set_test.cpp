@@ -102,10 +102,10 @@ TEST(PictureSet, PublishedPathsFollowTheSwitches) {
   };
   for (const Row& r : rows) {
     Settings s;
-    s.checkFlags[9] = r.window;
-    s.checkFlags[10] = r.mdi;
-    s.checkFlags[12] = r.treeView;
-    s.checkFlags[13] = r.listView;
+    s.Set(Check::WindowWallpaper, r.window);
+    s.Set(Check::MdiWallpaper, r.mdi);
+    s.Set(Check::TreeViewWallpaper, r.treeView);
+    s.Set(Check::ListViewWallpaper, r.listView);
     s.Text(TextField::WindowWallpaper).Assign("w.bmp");
     s.Text(TextField::MDIWallpaper).Assign("m.bmp");
     s.Text(TextField::TVWallpaper).Assign("t.bmp");

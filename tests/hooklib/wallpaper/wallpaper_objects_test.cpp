@@ -9,7 +9,6 @@
 #include <thread>
 #include <vector>
 
-#include "core/library_options.h"
 #include "core/library_startup.h"
 #include "import_slot.h"
 #include "test_bitmap.h"
@@ -54,7 +53,7 @@ LPVOID WINAPI CountedAlloc(HANDLE h, DWORD f, SIZE_T n) { return ++g_allocations
 
 // What a settings load does with the pictures.
 void Load(const Settings& settings, bool processEnabled) {
-  LoadWallpapers(OptionsFor(settings, processEnabled, VersionFlags{}).wallpaper, settings);
+  LoadWallpapers(settings, processEnabled);
 }
 
 template <typename Proc>
@@ -81,7 +80,7 @@ TEST(WallpaperObjects, EveryObjectGoesBackAndPaintingMakesNone) {
   ASSERT_TRUE(counting);
   const DWORD gdiBefore = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
   Settings on = DefaultSettings();
-  for (int flag : {10, 11, 13}) on.checkFlags[static_cast<std::size_t>(flag - 1)] = true;
+  for (Check flag : {Check::WindowWallpaper, Check::MdiWallpaper, Check::TreeViewWallpaper}) on.Set(flag, true);
   for (int f = 1; f <= 3; ++f) on.Text(static_cast<TextField>(f)).Assign(picture.c_str());
   Settings unreadable = on;
   unreadable.Text(TextField::WindowWallpaper).Assign(broken.c_str());
