@@ -54,21 +54,21 @@ void RunAnimationBench() {
               "CallNextHookEx stubbed for both):\n");
   CompareWithEmptyHook("WM_WINDOWPOSCHANGING without a show or hide:", notShown);
   CompareWithEmptyHook("WM_SHOWWINDOW, titled window, popups off (default):", showTitled);
-  settings.checkFlags[3] = true;
+  settings.Set(Check::Popups, true);
   hooklib::ApplyLibrarySettings(settings, true);
   CompareWithEmptyHook("WM_SHOWWINDOW, titled window, popups on (style read):", showTitled);
-  settings.checkFlags[3] = false;
-  settings.checkFlags[0] = false;
+  settings.Set(Check::Popups, false);
+  settings.Set(Check::WindowsOpening, false);
   hooklib::ApplyLibrarySettings(settings, true);
   CompareWithEmptyHook("WM_WINDOWPOSCHANGING, pure show, opening off:", pureShow);
-  settings.checkFlags[0] = true;
+  settings.Set(Check::WindowsOpening, true);
   hooklib::ApplyLibrarySettings(settings, true);
   test::ReplaceImport(self, "user32.dll", "CallNextHookEx", next);
 
   g_getDC = reinterpret_cast<decltype(g_getDC)>(test::ReplaceImport(
       self, "user32.dll", "GetDC", reinterpret_cast<void*>(&CountingGetDC)));
   std::printf("animated box over a 400x300 window, setting %u ms (each box is drawn and "
-              "erased, two screen DCs):\n", settings.SpinValue(2));
+              "erased, two screen DCs):\n", settings.Get(Spin::OpenDuration));
   for (int run = 0; run < 3; ++run) {
     g_screenDCs = 0;
     LARGE_INTEGER start;

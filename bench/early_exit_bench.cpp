@@ -21,7 +21,7 @@ void RunEarlyExitBench() {
   const HMODULE self = GetModuleHandleA(nullptr);
   if (!hooklib::EnsureStarted()) return;
   Settings off = DefaultSettings();
-  off.checkFlags.fill(false);  // every effect off
+  for (Check option : kAllChecks) off.Set(option, false);  // every effect off
   hooklib::ApplyLibrarySettings(off, true);
 
   const HWND window = CreateWindowA("STATIC", "bench", WS_OVERLAPPEDWINDOW, 100, 100, 400, 300,

@@ -14,6 +14,7 @@
 #include "early_exit_bench.h"
 #include "bench_timing.h"
 #include "import_slot.h"
+#include "option_catalogue.h"
 #include "wallpaper_bench.h"
 
 namespace {
@@ -44,8 +45,9 @@ LRESULT WINAPI NextHookStub(HHOOK, int, WPARAM, LPARAM) { return 0; }
 bool DraggingSwitchedOn() {
   DWORD value = 0;
   DWORD size = sizeof value;
-  return RegGetValueA(HKEY_CURRENT_USER, "Software\\Vornal", "CheckBoxChecked9", RRF_RT_REG_DWORD,
-                      nullptr, &value, &size) == ERROR_SUCCESS &&
+  return RegGetValueA(HKEY_CURRENT_USER, "Software\\Vornal",
+                      vornal::ValueNameOf(vornal::Check::TransparentDragging).c_str(),
+                      RRF_RT_REG_DWORD, nullptr, &value, &size) == ERROR_SUCCESS &&
          value != 0;
 }
 

@@ -106,7 +106,7 @@ void RunWallpaperBench() {
     const std::string path = TempFile(t.width == 64 ? "vornal_bench_64.bmp" : "vornal_bench_1024.bmp");
     test::WriteTestBitmap(path.c_str(), t.width, t.height, 0);
     Settings settings = DefaultSettings();
-    settings.checkFlags[9] = true;  // check flag 10
+    settings.Set(Check::WindowWallpaper, true);
     settings.Text(TextField::WindowWallpaper).Assign(path.c_str());
     hooklib::ApplyLibrarySettings(settings, true);
     const hooklib::Picture& kept = hooklib::g_wallpapers[hooklib::Wallpaper::Window].picture;

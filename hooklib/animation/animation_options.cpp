@@ -4,21 +4,21 @@ namespace vornal::hooklib {
 
 AnimationOptions AnimationOptionsFrom(const Settings& settings) noexcept {
   AnimationOptions o;
-  o.animateOpening = settings.CheckFlag(1);
-  o.animateClosing = settings.CheckFlag(2);
-  o.animateTitled = settings.CheckFlag(3);
-  o.animatePopups = settings.CheckFlag(4);
-  o.repeatLimited = settings.CheckFlag(6);
-  o.slideIn = settings.CheckFlag(7);
-  o.slideOut = settings.CheckFlag(8);
-  o.boxThickness = settings.SpinValue(1);
-  o.openDuration = settings.SpinValue(2);
-  o.closeDuration = settings.SpinValue(3);
-  o.limits = {settings.SpinValue(4), settings.SpinValue(5), settings.SpinValue(6),
-              settings.SpinValue(7)};
-  o.repeatWindow = settings.SpinValue(8);
-  o.openStyle = settings.MultiRadio(1);
-  o.closeStyle = settings.MultiRadio(2);
+  o.animateOpening = settings.Get(Check::WindowsOpening);
+  o.animateClosing = settings.Get(Check::WindowsClosing);
+  o.animateTitled = settings.Get(Check::TitledWindows);
+  o.animatePopups = settings.Get(Check::Popups);
+  o.repeatLimited = settings.Get(Check::RepeatLimited);
+  o.slideIn = settings.Get(Check::SlideIn);
+  o.slideOut = settings.Get(Check::SlideOut);
+  o.boxThickness = settings.Get(Spin::BoxThickness);
+  o.openDuration = settings.Get(Spin::OpenDuration);
+  o.closeDuration = settings.Get(Spin::CloseDuration);
+  o.limits = {settings.Get(Spin::AnimationMinWidth), settings.Get(Spin::AnimationMinHeight),
+              settings.Get(Spin::AnimationMaxWidth), settings.Get(Spin::AnimationMaxHeight)};
+  o.repeatWindow = settings.Get(Spin::RepeatInterval);
+  o.openStyle = settings.Get(Choice::OpenStyle);
+  o.closeStyle = settings.Get(Choice::CloseStyle);
   return o;
 }
 

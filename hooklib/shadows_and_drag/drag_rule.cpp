@@ -6,13 +6,13 @@ namespace vornal::hooklib {
 
 DragOptions DragOptionsFrom(const Settings& settings) noexcept {
   DragOptions o;
-  o.transparentDragging = settings.CheckFlag(9);
-  o.dragDialogsOnly = settings.RadioFlag(2);
-  o.minWidth = settings.SpinValue(9);
-  o.minHeight = settings.SpinValue(10);
-  o.maxWidth = settings.SpinValue(11);
-  o.maxHeight = settings.SpinValue(12);
-  o.dragOpacity = static_cast<std::uint8_t>(settings.SpinValue(13) & 0xFFu);
+  o.transparentDragging = settings.Get(Check::TransparentDragging);
+  o.dragDialogsOnly = settings.Get(Radio::DragDialogsOnly);
+  o.minWidth = settings.Get(Spin::DragMinWidth);
+  o.minHeight = settings.Get(Spin::DragMinHeight);
+  o.maxWidth = settings.Get(Spin::DragMaxWidth);
+  o.maxHeight = settings.Get(Spin::DragMaxHeight);
+  o.dragOpacity = static_cast<std::uint8_t>(settings.Get(Spin::DragOpacity) & 0xFFu);
   return o;
 }
 

@@ -16,13 +16,13 @@ inline constexpr char kDialogClassName[] = "#32770";
 inline constexpr std::uint8_t kOpaqueAlpha = 255;
 
 struct DragOptions {
-  bool transparentDragging = false;  // check flag 9
-  bool dragDialogsOnly = false;      // radio flag 2
-  std::uint16_t minWidth = 0;   // spin value 9
-  std::uint16_t minHeight = 0;  // spin value 10
-  std::uint16_t maxWidth = 0;   // spin value 11
-  std::uint16_t maxHeight = 0;  // spin value 12
-  std::uint8_t dragOpacity = kOpaqueAlpha;  // low byte of spin value 13
+  bool transparentDragging = false;  // Check::TransparentDragging
+  bool dragDialogsOnly = false;      // Radio::DragDialogsOnly
+  std::uint16_t minWidth = 0;   // Spin::DragMinWidth
+  std::uint16_t minHeight = 0;  // Spin::DragMinHeight
+  std::uint16_t maxWidth = 0;   // Spin::DragMaxWidth
+  std::uint16_t maxHeight = 0;  // Spin::DragMaxHeight
+  std::uint8_t dragOpacity = kOpaqueAlpha;  // low byte of Spin::DragOpacity
 };
 
 DragOptions DragOptionsFrom(const Settings& settings) noexcept;

@@ -7,7 +7,7 @@
 namespace vornal::hooklib {
 
 ShadowOptions ShadowOptionsFrom(const Settings& settings) noexcept {
-  return {settings.CheckFlag(5), settings.RadioFlag(1)};
+  return {settings.Get(Check::WindowShadows), settings.Get(Radio::ShadowDialogsOnly)};
 }
 
 bool ShadowDue(const ShadowOptions& options, bool opening, std::uint32_t style) noexcept {

@@ -12,8 +12,8 @@ namespace vornal::hooklib {
 inline constexpr std::uint32_t kDropShadowClassStyle = 0x00020000;  // CS_DROPSHADOW
 
 struct ShadowOptions {
-  bool dropShadows = false;        // check flag 5
-  bool shadowDialogsOnly = true;   // radio flag 1
+  bool dropShadows = false;        // Check::WindowShadows
+  bool shadowDialogsOnly = true;   // Radio::ShadowDialogsOnly
 };
 
 ShadowOptions ShadowOptionsFrom(const Settings& settings) noexcept;

@@ -40,11 +40,11 @@ bool FramedWithCaption(const SurfaceFacts& f) noexcept {
 
 WallpaperOptions WallpaperOptionsFrom(const Settings& settings, bool beforeXP) noexcept {
   WallpaperOptions o;
-  o.windowWallpaper = settings.CheckFlag(10);
-  o.mdiWallpaper = settings.CheckFlag(11);
-  o.tabbedPages = settings.CheckFlag(12);
-  o.treeViewWallpaper = settings.CheckFlag(13);
-  o.listViewWallpaper = settings.CheckFlag(14);
+  o.windowWallpaper = settings.Get(Check::WindowWallpaper);
+  o.mdiWallpaper = settings.Get(Check::MdiWallpaper);
+  o.tabbedPages = settings.Get(Check::TabbedPages);
+  o.treeViewWallpaper = settings.Get(Check::TreeViewWallpaper);
+  o.listViewWallpaper = settings.Get(Check::ListViewWallpaper);
   o.beforeXP = beforeXP;
   return o;
 }

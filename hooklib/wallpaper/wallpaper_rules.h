@@ -22,11 +22,11 @@ inline constexpr std::uint32_t kNoScroll = 0x2000;     // LVS_NOSCROLL
 }  // namespace wallpaper_bits
 
 struct WallpaperOptions {
-  bool windowWallpaper = false;  // check flag 10
-  bool mdiWallpaper = false;     // check flag 11
-  bool tabbedPages = false;      // check flag 12: pages beside a visible tab control too
-  bool treeViewWallpaper = false;  // check flag 13
-  bool listViewWallpaper = false;  // check flag 14: list views and list boxes
+  bool windowWallpaper = false;  // Check::WindowWallpaper
+  bool mdiWallpaper = false;     // Check::MdiWallpaper
+  bool tabbedPages = false;      // Check::TabbedPages: pages beside a visible tab control too
+  bool treeViewWallpaper = false;  // Check::TreeViewWallpaper
+  bool listViewWallpaper = false;  // Check::ListViewWallpaper: list views and list boxes
   bool beforeXP = true;          // the library's before-XP flag
 };
 
@@ -65,9 +65,9 @@ struct ListFacts {
 
 bool NeedsWindowText(const char* upperClass) noexcept;
 
-// The TV wallpaper rule: tree views with check flag 13; list views, list
-// boxes without a border and the class libraries' list boxes with check
-// flag 14. Whether the TV wallpaper is loaded is the caller's to test.
+// The TV wallpaper rule: tree views with Check::TreeViewWallpaper; list
+// views, list boxes without a border and the class libraries' list boxes
+// with Check::ListViewWallpaper. Whether the TV wallpaper is loaded is the caller's to test.
 bool TVWallpaperRule(const ListFacts& facts, const WallpaperOptions& options) noexcept;
 
 }  // namespace vornal::hooklib

@@ -17,7 +17,7 @@ const LRESULT kOpaque = EncodeDragState(false, -1);
 
 class GlobalHook : public ::testing::Test {
  protected:
-  void SetUp() override { ResetSettingsKey(); }  // check flag 9 on
+  void SetUp() override { ResetSettingsKey(); }  // transparent dragging on
   void TearDown() override { DeleteSettingsKey(); }
 };
 
@@ -53,7 +53,7 @@ TEST_F(GlobalHook, TheSettingsUpdatedMessageReloadsAnotherProcess) {
   EXPECT_EQ(target.BeginDrag(600, 400), EncodeDragState(true, 200));
   EXPECT_EQ(target.EndDrag(), kOpaque);
 
-  SetSettingsDword("SpinValue13", 120);
+  SetSettingsDword(ValueNameOf(Spin::DragOpacity), 120);
   SetExclusions({"Vornal_Drag_Target.EXE"});
   target.Send(updated);
   EXPECT_EQ(target.BeginDrag(600, 400), kOpaque) << "excluded";

@@ -33,7 +33,7 @@ void ResetSettingsKey() {
                            sizeof version),
             ERROR_SUCCESS);
   RegCloseKey(key);
-  SetSettingsDword("CheckBoxChecked9", 1);
+  SetSettingsDword(ValueNameOf(Check::TransparentDragging), 1);
 }
 
 void SetSettingsDword(const char* name, std::uint32_t value) {

@@ -7,14 +7,20 @@
 #include <cstdint>
 #include <initializer_list>
 
+#include "option_catalogue.h"
+
 namespace vornal::test {
 
 // Deletes the key with everything in it, then writes "ProgramVer"="V1.43"
-// and transparent dragging on (check flag 9); all else keeps its default.
+// and transparent dragging on (Check::TransparentDragging); all else keeps
+// its default.
 void ResetSettingsKey();
 void DeleteSettingsKey();
 
 void SetSettingsDword(const char* name, std::uint32_t value);
+inline void SetSettingsDword(const ValueName& name, std::uint32_t value) {
+  SetSettingsDword(name.c_str(), value);
+}
 void SetSettingsText(const char* name, const char* value);
 
 // Replaces the exclusions key by these value names (written in the order

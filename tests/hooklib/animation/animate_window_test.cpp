@@ -34,8 +34,8 @@ TEST(AnimateWindowPath, GetsTheStylesFlagsAndClosingLeavesTheWindowHiddenAndRepa
   ASSERT_TRUE(EnsureStarted());
   g_library.animateWindow = RecordAnimateWindow;
   Settings s = DefaultSettings();
-  s.spinValues[1] = 345;  // opening time
-  s.spinValues[2] = 0;    // closing time, of the box too
+  s.Set(Spin::OpenDuration, 345);
+  s.Set(Spin::CloseDuration, 0);  // of the box too
   WNDCLASSA wc{};
   wc.lpfnWndProc = CountingProc;
   wc.hInstance = GetModuleHandleA(nullptr);
@@ -57,11 +57,11 @@ TEST(AnimateWindowPath, GetsTheStylesFlagsAndClosingLeavesTheWindowHiddenAndRepa
       {2, true, true, 0x00090000},    {1, true, true, 0}};  // the box: no call, no repaint
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << "style " << int{c.style} << (c.closing ? " closing" : ""));
-    const std::size_t step = c.closing ? 1 : 0;  // only the step under test is on
-    s.multiRadio[step] = c.style;
-    s.checkFlags[6 + step] = c.slide;
-    s.checkFlags[1 - step] = false;
-    s.checkFlags[step] = true;
+    // Only the step under test is on.
+    s.Set(c.closing ? Choice::CloseStyle : Choice::OpenStyle, c.style);
+    s.Set(c.closing ? Check::SlideOut : Check::SlideIn, c.slide);
+    s.Set(c.closing ? Check::WindowsOpening : Check::WindowsClosing, false);
+    s.Set(c.closing ? Check::WindowsClosing : Check::WindowsOpening, true);
     ApplyLibrarySettings(s, true);
     ShowWindow(child, c.closing ? SW_SHOWNA : SW_HIDE);
     UpdateWindow(parent);

@@ -23,11 +23,12 @@ class HookedAnimation : public ::testing::Test {
     ResetSettingsKey();
     ASSERT_TRUE(target_.Ready());
     ASSERT_TRUE(hook_.Installed());
-    Apply({{"SpinValue2", 0}, {"CheckBoxChecked2", 0}});  // boxes end at once; no closing
+    // Boxes end at once; no closing.
+    Apply({{ValueNameOf(Spin::OpenDuration), 0}, {ValueNameOf(Check::WindowsClosing), 0}});
   }
   void TearDown() override { DeleteSettingsKey(); }
 
-  void Apply(std::initializer_list<std::pair<const char*, std::uint32_t>> values) {
+  void Apply(std::initializer_list<std::pair<ValueName, std::uint32_t>> values) {
     for (const auto& [name, value] : values) SetSettingsDword(name, value);
     target_.Send(RegisterWindowMessageA("Vornal_SettingsUpdated"));
   }
@@ -41,7 +42,8 @@ class HookedAnimation : public ::testing::Test {
 };
 
 TEST_F(HookedAnimation, ShowsAnimateOnceWhenPureAndWithinTheLimits) {
-  Apply({{"SpinValue4", 100}, {"SpinValue5", 80}, {"SpinValue6", 400}, {"SpinValue7", 300}});
+  Apply({{ValueNameOf(Spin::AnimationMinWidth), 100}, {ValueNameOf(Spin::AnimationMinHeight), 80},
+         {ValueNameOf(Spin::AnimationMaxWidth), 400}, {ValueNameOf(Spin::AnimationMaxHeight), 300}});
   const struct { bool popups; WPARAM what; int width, height; LRESULT boxes; } cases[] = {
       {false, kTitled, 200, 150, 1}, {false, kTitled | kMovingShow, 200, 150, 0},
       {false, kTitled | kSizingShow, 200, 150, 0},
@@ -51,7 +53,7 @@ TEST_F(HookedAnimation, ShowsAnimateOnceWhenPureAndWithinTheLimits) {
       {true, kPopup, 100, 80, 1},    {true, kPopup, 99, 80, 0},     {true, kPopup, 400, 301, 0},
       {true, kTooltip, 200, 150, 0}, {true, kAutoSuggest, 200, 150, 0}};
   for (const auto& c : cases) {
-    if (c.popups) Apply({{"CheckBoxChecked4", 1}});
+    if (c.popups) Apply({{ValueNameOf(Check::Popups), 1}});
     EXPECT_EQ(Boxes(c.what, c.width, c.height), c.boxes)
         << "kind " << c.what << ", " << c.width << "x" << c.height << (c.popups ? ", popups" : "");
   }
@@ -59,7 +61,7 @@ TEST_F(HookedAnimation, ShowsAnimateOnceWhenPureAndWithinTheLimits) {
 
 TEST_F(HookedAnimation, ABurstUnderTheRepeatRestrictionAnimatesItsFirstWindowOnly) {
   EXPECT_EQ(target_.Send(kBurst, 3) / 2, 3) << "without the restriction";
-  Apply({{"CheckBoxChecked6", 1}});  // 250 ms
+  Apply({{ValueNameOf(Check::RepeatLimited), 1}});  // 250 ms
   EXPECT_EQ(target_.Send(kBurst, 3) / 2, 1);
 }
 
@@ -105,7 +107,7 @@ bool ShowsCentredOutline(const std::vector<std::uint32_t>& before,
 }
 
 TEST_F(HookedAnimation, TheBoxPlaysOnTheScreenAndLeavesItAsItWas) {
-  Apply({{"SpinValue2", 400}});
+  Apply({{ValueNameOf(Spin::OpenDuration), 400}});
   const std::vector<std::uint32_t> before = Capture();
   std::atomic<bool> done{false};
   LRESULT screenDCs = 0;
@@ -122,7 +124,7 @@ TEST_F(HookedAnimation, TheBoxPlaysOnTheScreenAndLeavesItAsItWas) {
 }
 
 TEST_F(HookedAnimation, BlocksTheThreadThatOwnsTheWindowForTheSetDurationOnly) {
-  Apply({{"SpinValue2", 500}});
+  Apply({{ValueNameOf(Spin::OpenDuration), 500}});
   const HWND second = FindWindowA(kSecondThreadClass, nullptr);
   ASSERT_NE(second, nullptr);
   LRESULT took = 0;
@@ -137,13 +139,13 @@ TEST_F(HookedAnimation, BlocksTheThreadThatOwnsTheWindowForTheSetDurationOnly) {
 }
 
 TEST_F(HookedAnimation, ShadowsGoToTheDialogClassOrEveryTitledClassWhileOpeningIsAnimated) {
-  Apply({{"CheckBoxChecked5", 1}, {"CheckBoxChecked1", 0}});
+  Apply({{ValueNameOf(Check::WindowShadows), 1}, {ValueNameOf(Check::WindowsOpening), 0}});
   Boxes(kTitled);
   EXPECT_EQ(target_.Send(kMessageBox, 1), 0) << "opening not animated";
-  Apply({{"CheckBoxChecked1", 1}});
+  Apply({{ValueNameOf(Check::WindowsOpening), 1}});
   Boxes(kTitled);
   EXPECT_EQ(target_.Send(kMessageBox, 1), 1) << "dialog boxes only";
-  Apply({{"RadioChecked1", 0}});
+  Apply({{ValueNameOf(Radio::ShadowDialogsOnly), 0}});
   Boxes(kTitled);
   EXPECT_EQ(target_.Send(kMessageBox, 0), 3) << "every window with a title bar";
 }

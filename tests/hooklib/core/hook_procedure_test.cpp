@@ -35,7 +35,7 @@ TEST_F(HookProcedure, NegativeCodesOnlyCallTheNextHookAndReturnItsResult) {
   EXPECT_FALSE(window.IsLayered()) << "no handler runs for a negative code";
 
   // Not even the settings reload runs.
-  SetSettingsDword("SpinValue13", 90);
+  SetSettingsDword(ValueNameOf(Spin::DragOpacity), 90);
   const HookChain::Outcome update = chain_.Call(-2, SettingsUpdatedMessage(), nullptr);
   EXPECT_EQ(update.result, HookChain::kNextHookResult);
   EXPECT_TRUE(update.nextCalled);
@@ -116,7 +116,7 @@ TEST_F(HookProcedure, TheInstallingProcessOnlyPassesOnWindowsOfOtherProcesses) {
     ~InstalledHere() { Library().setup(nullptr); }
   } installedHere;
 
-  SetSettingsDword("SpinValue13", 90);
+  SetSettingsDword(ValueNameOf(Spin::DragOpacity), 90);
   const HookChain::Outcome passed = chain_.Call(HC_ACTION, SettingsUpdatedMessage(), foreign);
   EXPECT_TRUE(passed.nextCalled);
   EXPECT_EQ(passed.result, 0);

@@ -14,15 +14,18 @@
 namespace vornal::hooklib {
 namespace {
 
-Settings With(std::initializer_list<int> checkFlags) {
+Settings With(std::initializer_list<Check> checks) {
   Settings s = DefaultSettings();
-  s.checkFlags.fill(false);
-  for (int n : checkFlags) s.checkFlags[static_cast<std::size_t>(n - 1)] = true;
+  for (Check c : kAllChecks) s.Set(c, false);
+  for (Check c : checks) s.Set(c, true);
   return s;
 }
 
 TEST(LibraryOptions, AnExcludedProcessHasEveryEffectSwitchedOff) {
-  const Settings all = With({1, 2, 3, 4, 5, 9, 10, 11, 12, 13, 14});
+  const Settings all = With({Check::WindowsOpening, Check::WindowsClosing, Check::TitledWindows,
+                             Check::Popups, Check::WindowShadows, Check::TransparentDragging,
+                             Check::WindowWallpaper, Check::MdiWallpaper, Check::TabbedPages,
+                             Check::TreeViewWallpaper, Check::ListViewWallpaper});
   const LibraryOptions on = OptionsFor(all, true, VersionFlags{});
   EXPECT_TRUE(on.animation.animateOpening && on.animation.animateClosing && on.shadows.dropShadows &&
               on.drag.transparentDragging && on.wallpaper.windowWallpaper &&
@@ -52,28 +55,30 @@ TEST(LibraryOptions, EachSwitchActivatesTheRoutesItsHandlersNeed) {
     return b;
   };
   struct Case {
-    std::initializer_list<int> checkFlags;
+    std::initializer_list<Check> checks;
     std::uint32_t routes;
   };
   const Case cases[] = {
       {{}, bits({})},
-      {{1}, bits({Route::WindowPosChanging})},
-      {{2, 3}, bits({Route::WindowPosChanging})},
-      {{4}, bits({})},  // popups, but neither opening nor closing
-      {{1, 4}, bits({Route::WindowPosChanging, Route::ShowWindow})},
-      {{5}, bits({})},  // shadows come with the opening step
-      {{9}, bits({Route::Moving})},
-      {{10}, bits({Route::EraseBkgnd, Route::Activate})},
-      {{11}, bits({Route::EraseBkgnd, Route::MDIClientChanged, Route::Scrolled})},
-      {{12}, bits({})},
-      {{13}, bits({Route::EraseBkgnd, Route::Scrolled, Route::KillFocus, Route::SetCursor})},
-      {{14}, bits({Route::EraseBkgnd, Route::Scrolled, Route::KillFocus, Route::CaptureChanged})},
+      {{Check::WindowsOpening}, bits({Route::WindowPosChanging})},
+      {{Check::WindowsClosing, Check::TitledWindows}, bits({Route::WindowPosChanging})},
+      {{Check::Popups}, bits({})},  // popups, but neither opening nor closing
+      {{Check::WindowsOpening, Check::Popups}, bits({Route::WindowPosChanging, Route::ShowWindow})},
+      {{Check::WindowShadows}, bits({})},  // shadows come with the opening step
+      {{Check::TransparentDragging}, bits({Route::Moving})},
+      {{Check::WindowWallpaper}, bits({Route::EraseBkgnd, Route::Activate})},
+      {{Check::MdiWallpaper}, bits({Route::EraseBkgnd, Route::MDIClientChanged, Route::Scrolled})},
+      {{Check::TabbedPages}, bits({})},
+      {{Check::TreeViewWallpaper},
+       bits({Route::EraseBkgnd, Route::Scrolled, Route::KillFocus, Route::SetCursor})},
+      {{Check::ListViewWallpaper},
+       bits({Route::EraseBkgnd, Route::Scrolled, Route::KillFocus, Route::CaptureChanged})},
   };
   for (const Case& c : cases) {
-    std::string flags;
-    for (int n : c.checkFlags) flags += std::to_string(n) + ' ';
-    EXPECT_EQ(ActiveRoutes(OptionsFor(With(c.checkFlags), true, VersionFlags{})), c.routes)
-        << "check flags " << flags;
+    std::string checks;
+    for (Check check : c.checks) checks += std::string(ValueNameOf(check).c_str()) + ' ';
+    EXPECT_EQ(ActiveRoutes(OptionsFor(With(c.checks), true, VersionFlags{})), c.routes)
+        << "with " << checks;
   }
   EXPECT_EQ(ActiveRoutes(LibraryOptions{}) & RouteBit(Route::None), 0u) << "unlisted messages";
 }

@@ -45,7 +45,7 @@ class SettingsReload : public ::testing::Test {
 
 TEST_F(SettingsReload, TheNextDragUsesTheReloadedSettings) {
   EXPECT_EQ(DragAlpha(), 200);
-  SetSettingsDword("SpinValue13", 90);
+  SetSettingsDword(ValueNameOf(Spin::DragOpacity), 90);
   EXPECT_EQ(DragAlpha(), 200) << "the registry is read only on the message";
   Reload();
   EXPECT_EQ(DragAlpha(), 90);
@@ -54,8 +54,8 @@ TEST_F(SettingsReload, TheNextDragUsesTheReloadedSettings) {
 TEST_F(SettingsReload, AReloadDuringAMoveStillRestoresTheWindow) {
   TestWindow window = TestWindow::TopLevel(500, 300);
   Deliver(WM_MOVING, window.Handle());
-  SetSettingsDword("CheckBoxChecked9", 0);
-  SetSettingsDword("SpinValue13", 90);
+  SetSettingsDword(ValueNameOf(Check::TransparentDragging), 0);
+  SetSettingsDword(ValueNameOf(Spin::DragOpacity), 90);
   Reload();
   EXPECT_EQ(window.Alpha(), 200);
   Deliver(WM_EXITSIZEMOVE, window.Handle());
@@ -101,16 +101,17 @@ TEST_F(SettingsReload, TheListIsSearchedInTheSystemsOrderWhateverOrderTheRegistr
 TEST_F(SettingsReload, ExclusionsCountOnlyWithUsableSettings) {
   SetExclusions({OwnNameUpper().c_str()});
   // A stored value of the wrong type ends the read before the exclusions.
-  SetSettingsDword("CheckBoxChecked9", 1);
+  SetSettingsDword(ValueNameOf(Check::TransparentDragging), 1);
   HKEY key = nullptr;
   ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Vornal", 0, KEY_SET_VALUE, &key),
             ERROR_SUCCESS);
   const char text[] = "x";
-  RegSetValueExA(key, "RadioChecked2", 0, REG_SZ, reinterpret_cast<const BYTE*>(text),
+  RegSetValueExA(key, ValueNameOf(Radio::DragDialogsOnly).c_str(), 0, REG_SZ,
+                 reinterpret_cast<const BYTE*>(text),
                  sizeof text);
   RegCloseKey(key);
   Reload();
-  EXPECT_EQ(DragAlpha(), 200) << "check flag 9 was read, the exclusion list was not";
+  EXPECT_EQ(DragAlpha(), 200) << "transparent dragging was read, the exclusion list was not";
 }
 
 }  // namespace

@@ -15,7 +15,7 @@ constexpr std::uint32_t kAppWindow = 0x00040000;   // WS_EX_APPWINDOW
 
 DragOptions Enabled() {
   Settings s = DefaultSettings();
-  s.checkFlags[8] = true;  // check flag 9
+  s.Set(Check::TransparentDragging, true);
   return DragOptionsFrom(s);
 }
 
@@ -34,9 +34,13 @@ TEST(DragRule, OptionsComeFromTheirSettings) {
   EXPECT_EQ(defaults.dragOpacity, 200);
 
   Settings s = DefaultSettings();
-  s.checkFlags[8] = true;
-  s.radioFlags[1] = true;
-  for (int n = 9; n <= 13; ++n) s.spinValues[static_cast<std::size_t>(n - 1)] = static_cast<std::uint16_t>(0x1200 + n);
+  s.Set(Check::TransparentDragging, true);
+  s.Set(Radio::DragDialogsOnly, true);
+  s.Set(Spin::DragMinWidth, 0x1209);
+  s.Set(Spin::DragMinHeight, 0x120A);
+  s.Set(Spin::DragMaxWidth, 0x120B);
+  s.Set(Spin::DragMaxHeight, 0x120C);
+  s.Set(Spin::DragOpacity, 0x120D);
   const DragOptions o = DragOptionsFrom(s);
   EXPECT_TRUE(o.transparentDragging);
   EXPECT_TRUE(o.dragDialogsOnly);
@@ -44,7 +48,7 @@ TEST(DragRule, OptionsComeFromTheirSettings) {
   EXPECT_EQ(o.minHeight, 0x120A);
   EXPECT_EQ(o.maxWidth, 0x120B);
   EXPECT_EQ(o.maxHeight, 0x120C);
-  EXPECT_EQ(o.dragOpacity, 0x0D) << "only the low byte of spin value 13";
+  EXPECT_EQ(o.dragOpacity, 0x0D) << "only the low byte of the drag opacity";
 }
 
 TEST(DragRule, StartsOnlyWhenOnAndNotLayeredAndNoOtherDrag) {

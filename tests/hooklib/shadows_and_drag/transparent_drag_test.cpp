@@ -14,7 +14,7 @@ namespace {
 class TransparentDrag : public ::testing::Test {
  protected:
   void SetUp() override {
-    ResetSettingsKey();  // check flag 9 on, everything else default
+    ResetSettingsKey();  // transparent dragging on, everything else default
     Reload();
   }
 
@@ -54,13 +54,13 @@ TEST_F(TransparentDrag, AReloadDuringTheMoveStillEndsItOpaque) {
     if (exclude) {
       SetExclusions({name.c_str()});
     } else {
-      SetSettingsDword("CheckBoxChecked9", 0);
+      SetSettingsDword(ValueNameOf(Check::TransparentDragging), 0);
     }
     Reload();
     ExitMove(window);
     EXPECT_FALSE(window.IsLayered()) << (exclude ? "excluded" : "switched off") << " during the move";
     DeleteExclusions();
-    SetSettingsDword("CheckBoxChecked9", 1);
+    SetSettingsDword(ValueNameOf(Check::TransparentDragging), 1);
   }
 }
 
@@ -76,7 +76,7 @@ TEST_F(TransparentDrag, WindowsOutsideTheSizeLimitsStayOpaque) {
 }
 
 TEST_F(TransparentDrag, IsOffUnlessSwitchedOn) {
-  SetSettingsDword("CheckBoxChecked9", 0);
+  SetSettingsDword(ValueNameOf(Check::TransparentDragging), 0);
   Reload();
   TestWindow window = TestWindow::TopLevel(600, 400);
   Moving(window);
@@ -84,7 +84,7 @@ TEST_F(TransparentDrag, IsOffUnlessSwitchedOn) {
 }
 
 TEST_F(TransparentDrag, AlphaZeroHidesTheWindowOnlyWhileItMoves) {
-  SetSettingsDword("SpinValue13", 0x0100);  // only the low byte counts
+  SetSettingsDword(ValueNameOf(Spin::DragOpacity), 0x0100);  // only the low byte counts
   Reload();
   TestWindow window = TestWindow::TopLevel(600, 400);
   Moving(window);
@@ -112,7 +112,7 @@ TEST_F(TransparentDrag, DialogBoxesOnlyLeavesOtherWindowsOpaque) {
   ExitMove(dialog);
   EXPECT_FALSE(dialog.IsLayered());
 
-  SetSettingsDword("RadioChecked2", 1);
+  SetSettingsDword(ValueNameOf(Radio::DragDialogsOnly), 1);
   Reload();
   Moving(main);
   EXPECT_FALSE(main.IsLayered());

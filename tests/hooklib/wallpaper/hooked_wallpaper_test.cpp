@@ -45,15 +45,17 @@ TEST(HookedWallpaper, EachWindowShowsItsPictureTiledFromItsTopLeftCornerOrNone) 
   InstalledHook hook;
   ASSERT_TRUE(target.Ready() && hook.Installed());
   const struct {
-    std::initializer_list<std::pair<const char*, std::uint32_t>> values;
+    std::initializer_list<std::pair<ValueName, std::uint32_t>> values;
     const Picture& window;
     bool excluded = false;
   } stages[] = {
-      {{{"CheckBoxChecked1", 0}, {"CheckBoxChecked2", 0}, {"CheckBoxChecked10", 1}}, kMissing},
-      {{{"CheckBoxChecked11", 1}, {"CheckBoxChecked14", 1}}, kLarge},
+      {{{ValueNameOf(Check::WindowsOpening), 0}, {ValueNameOf(Check::WindowsClosing), 0},
+        {ValueNameOf(Check::WindowWallpaper), 1}},
+       kMissing},
+      {{{ValueNameOf(Check::MdiWallpaper), 1}, {ValueNameOf(Check::ListViewWallpaper), 1}}, kLarge},
       {{}, kSmall},
-      {{{"CheckBoxChecked12", 1}}, kMissing},
-      {{{"CheckBoxChecked13", 1}, {"CheckBoxChecked14", 0}}, kBroken},
+      {{{ValueNameOf(Check::TabbedPages), 1}}, kMissing},
+      {{{ValueNameOf(Check::TreeViewWallpaper), 1}, {ValueNameOf(Check::ListViewWallpaper), 0}}, kBroken},
       {{}, kSmall, true}};
   const struct { int stage; WPARAM kind; const Picture& picture; Shows shows; int scroll = -1; } cases[] = {
       {0, kDialog, kSmall, kNothing},  // the file is missing, and no picture was loaded before
