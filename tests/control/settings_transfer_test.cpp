@@ -6,6 +6,7 @@
 
 #include "resources/resource_ids.h"
 #include "settings_transfer.h"
+#include "../settings/option_values.h"
 
 namespace vornal {
 namespace {
@@ -40,15 +41,20 @@ class FakeFields final : public FormFields {
 
 Settings Sample() {
   Settings s = DefaultSettings();
-  for (int n = 1; n <= kCheckFlagCount; ++n) StoreRawValue(s, Family::CheckFlag, n, n % 3 == 0);
-  for (int n = 1; n <= kSpinValueCount; ++n) StoreRawValue(s, Family::SpinValue, n, 100u + n);
-  StoreRawValue(s, Family::RadioFlag, 1, 0);
-  StoreRawValue(s, Family::RadioFlag, 2, 1);
-  StoreRawValue(s, Family::RadioFlag, 3, 1);
-  for (int n = 1; n <= kColourValueCount; ++n) StoreRawValue(s, Family::ColourValue, n, 0x112233u * n);
-  StoreRawValue(s, Family::MultiRadio, 1, 7);
-  StoreRawValue(s, Family::MultiRadio, 2, 11);
-  StoreRawValue(s, Family::MultiRadio, 3, 4);
+  // Every third check on, and each spin and colour a value of its own.
+  for (std::size_t i = 0; i < kAllChecks.size(); ++i) s.Set(kAllChecks[i], (i + 1) % 3 == 0);
+  for (std::size_t i = 0; i < kAllSpins.size(); ++i) {
+    s.Set(kAllSpins[i], static_cast<std::uint16_t>(101 + i));
+  }
+  s.Set(Radio::ShadowDialogsOnly, false);
+  s.Set(Radio::DragDialogsOnly, true);
+  s.Set(Radio::PatchOn, true);
+  for (std::size_t i = 0; i < kAllColours.size(); ++i) {
+    s.Set(kAllColours[i], static_cast<std::uint32_t>(0x112233u * (i + 1)));
+  }
+  s.Set(Choice::OpenStyle, 7);
+  s.Set(Choice::CloseStyle, 11);
+  s.Set(Choice::StartCaption, static_cast<std::uint8_t>(StartCaptionMode::Custom));
   s.Text(TextField::StartText).Assign("Hello");
   s.Text(TextField::WindowWallpaper).Assign("C:\\w.bmp");
   s.Text(TextField::MDIWallpaper).Assign("C:\\m.bmp");
@@ -62,11 +68,11 @@ TEST(SettingsTransfer, RoundTripKeepsEveryValue) {
   SettingsToForm(in, form);
   Settings out = DefaultSettings();
   FormToSettings(form, out);
-  EXPECT_EQ(out.checkFlags, in.checkFlags);
-  EXPECT_EQ(out.spinValues, in.spinValues);
-  EXPECT_EQ(out.radioFlags, in.radioFlags);
-  EXPECT_EQ(out.colourValues, in.colourValues);
-  EXPECT_EQ(out.multiRadio, in.multiRadio);
+  EXPECT_EQ(test::ValuesOf(out, kAllChecks), test::ValuesOf(in, kAllChecks));
+  EXPECT_EQ(test::ValuesOf(out, kAllSpins), test::ValuesOf(in, kAllSpins));
+  EXPECT_EQ(test::ValuesOf(out, kAllRadios), test::ValuesOf(in, kAllRadios));
+  EXPECT_EQ(test::ValuesOf(out, kAllColours), test::ValuesOf(in, kAllColours));
+  EXPECT_EQ(test::ValuesOf(out, kAllChoices), test::ValuesOf(in, kAllChoices));
   EXPECT_EQ(out.texts, in.texts);
 }
 
@@ -90,9 +96,9 @@ TEST(SettingsTransfer, RecordSetsBothButtonsOfEachPairAndOneButtonPerGroup) {
 
 TEST(SettingsTransfer, TrayMarksAndTaskbarTrackBarMirrorTheRecord) {
   Settings s = Sample();
-  StoreRawValue(s, Family::CheckFlag, 15, 1);
-  StoreRawValue(s, Family::CheckFlag, 16, 0);
-  StoreRawValue(s, Family::SpinValue, 14, 180);
+  s.Set(Check::TaskbarTransparent, true);
+  s.Set(Check::DesktopIconText, false);
+  s.Set(Spin::TaskbarOpacity, 180);
   FakeFields form;
   SettingsToForm(s, form);
   EXPECT_TRUE(form.menu[IDM_TaskbarTransparent1]);
@@ -103,9 +109,9 @@ TEST(SettingsTransfer, TrayMarksAndTaskbarTrackBarMirrorTheRecord) {
 
 TEST(SettingsTransfer, ValuesWithoutAButtonShowTheFirstAndComeBackAsOne) {
   Settings s = DefaultSettings();
-  StoreRawValue(s, Family::MultiRadio, 1, 12);
-  StoreRawValue(s, Family::MultiRadio, 2, 0);
-  StoreRawValue(s, Family::MultiRadio, 3, 5);
+  s.Set(Choice::OpenStyle, 12);
+  s.Set(Choice::CloseStyle, 0);
+  s.Set(Choice::StartCaption, 5);
   FakeFields form;
   form.checked[IDC_RadioButtonStyle5] = true;  // left over from an earlier state
   SettingsToForm(s, form);
@@ -116,9 +122,9 @@ TEST(SettingsTransfer, ValuesWithoutAButtonShowTheFirstAndComeBackAsOne) {
   EXPECT_FALSE(form.checked[IDC_RadioButtonStart4]);
   Settings back = s;
   FormToSettings(form, back);
-  EXPECT_EQ(back.MultiRadio(1), 1);
-  EXPECT_EQ(back.MultiRadio(2), 1);
-  EXPECT_EQ(back.MultiRadio(3), 1);
+  EXPECT_EQ(back.Get(Choice::OpenStyle), 1);
+  EXPECT_EQ(back.Get(Choice::CloseStyle), 1);
+  EXPECT_EQ(back.Get(Choice::StartCaption), 1);
 }
 
 TEST(SettingsTransfer, SpinValuesKeepTheirLowSixteenBits) {
@@ -129,9 +135,9 @@ TEST(SettingsTransfer, SpinValuesKeepTheirLowSixteenBits) {
   form.spins[IDC_SpinEdit2] = -1;
   Settings s = DefaultSettings();
   FormToSettings(form, s);
-  EXPECT_EQ(s.SpinValue(15), 70000 & 0xFFFF);
-  EXPECT_EQ(s.SpinValue(1), 65535);
-  EXPECT_EQ(s.SpinValue(2), 0xFFFF);
+  EXPECT_EQ(s.Get(Spin::IconTextInterval), 70000 & 0xFFFF);
+  EXPECT_EQ(s.Get(Spin::BoxThickness), 65535);
+  EXPECT_EQ(s.Get(Spin::OpenDuration), 0xFFFF);
 }
 
 }  // namespace
