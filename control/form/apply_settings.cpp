@@ -24,7 +24,7 @@ void FormMain::ApplySettings() {
   ShowStatus(TrayStatus::PleaseWait);
 
   shell_.Apply(ShellOptionsFrom(settings_));
-  const PatchProblem problem = patch_.Apply(settings_.RadioFlag(3), PublishedPicturePaths(settings_));
+  const PatchProblem problem = patch_.Apply(settings_.Get(Radio::PatchOn), PublishedPicturePaths(settings_));
   // One box per apply. An error box re-enables its owner when it closes;
   // the form stays disabled until applying has finished.
   if (problem != PatchProblem::None && env_.showError) {
@@ -35,9 +35,9 @@ void FormMain::ApplySettings() {
   SetWindowTextA(Control(IDC_LabelStatus), PatchStatusText(patch_.Running()));
   SetWindowTextA(Control(IDC_LabelReach), patch_.ReachText().c_str());
   ShowStatus(patch_.Running() ? TrayStatus::PatchRunning : TrayStatus::PatchNotRunning);
-  SetMenuChecked(IDM_PatchEnabled1, settings_.RadioFlag(3));
-  SetMenuChecked(IDM_TaskbarTransparent1, settings_.CheckFlag(15));
-  SetMenuChecked(IDM_DesktopTransparent1, settings_.CheckFlag(16));
+  SetMenuChecked(IDM_PatchEnabled1, settings_.Get(Radio::PatchOn));
+  SetMenuChecked(IDM_TaskbarTransparent1, settings_.Get(Check::TaskbarTransparent));
+  SetMenuChecked(IDM_DesktopTransparent1, settings_.Get(Check::DesktopIconText));
   RedrawDesktop1Click();
 
   ShowWindow(panel, SW_HIDE);
@@ -60,7 +60,7 @@ void FormMain::BitBtnCancelClick() {
   LoadSettings();
   SettingsToForm();
   // The taskbar follows the dialog live; put it back to what is stored.
-  shell_.SetTaskbarAlpha(settings_.CheckFlag(15), settings_.SpinValue(14) & 0xFF);
+  shell_.SetTaskbarAlpha(settings_.Get(Check::TaskbarTransparent), settings_.Get(Spin::TaskbarOpacity) & 0xFF);
   HideForm();
 }
 

@@ -4,16 +4,16 @@ namespace vornal {
 
 ShellOptions ShellOptionsFrom(const Settings& s) {
   ShellOptions o;
-  o.iconTextClear = s.CheckFlag(16);
-  o.iconTextRecheck = s.CheckFlag(17);
-  o.iconTextInterval = s.SpinValue(15);
-  o.iconTextColour = s.ColourValue(1);
-  o.startCaptionMode = s.MultiRadio(3);
-  o.startCaptionInterval = s.SpinValue(16);
+  o.iconTextClear = s.Get(Check::DesktopIconText);
+  o.iconTextRecheck = s.Get(Check::IconTextRecheck);
+  o.iconTextInterval = s.Get(Spin::IconTextInterval);
+  o.iconTextColour = s.Get(Colour::IconText);
+  o.startCaptionMode = static_cast<StartCaptionMode>(s.Get(Choice::StartCaption));
+  o.startCaptionInterval = s.Get(Spin::StartCaptionInterval);
   o.startText = s.Text(TextField::StartText).c_str();
-  o.systemColours = s.CheckFlag(18);
-  o.mdiBackground = s.ColourValue(2);
-  o.desktop = s.ColourValue(3);
+  o.systemColours = s.Get(Check::SystemColours);
+  o.mdiBackground = s.Get(Colour::MdiBackground);
+  o.desktop = s.Get(Colour::Desktop);
   return o;
 }
 

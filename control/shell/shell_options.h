@@ -17,9 +17,10 @@ struct ShellOptions {
   bool iconTextRecheck = false;
   unsigned iconTextInterval = 1000;
   std::uint32_t iconTextColour = 0;
-  // The Start caption's mode as stored (any value but the first three
-  // shows startText), refreshed every startCaptionInterval milliseconds.
-  std::uint8_t startCaptionMode = 1;
+  // The Start caption's mode as stored (a value without a button of its
+  // own shows startText, as Custom does), refreshed every
+  // startCaptionInterval milliseconds.
+  StartCaptionMode startCaptionMode = StartCaptionMode::Unchanged;
   unsigned startCaptionInterval = 1000;
   std::string startText;
   // Override of COLOR_APPWORKSPACE and COLOR_BACKGROUND.

@@ -34,7 +34,7 @@ std::uint64_t ShellAdjuster::FreePhysicalMemory() const {
 }
 
 void ShellAdjuster::ApplyStartCaption() {
-  if (options_.startCaptionMode == 1) {
+  if (options_.startCaptionMode == StartCaptionMode::Unchanged) {
     SetStartCaption(saved_.startCaption);
     return;
   }
@@ -44,13 +44,13 @@ void ShellAdjuster::ApplyStartCaption() {
 
 void ShellAdjuster::TimerStartTimer() {
   switch (options_.startCaptionMode) {
-    case 2: {
+    case StartCaptionMode::DayOfWeek: {
       char day[16] = {};
       if (GetDateFormatA(LOCALE_USER_DEFAULT, 0, nullptr, "ddd", day, sizeof day) == 0) return;
       startCaption_ = day;
       break;
     }
-    case 3: {
+    case StartCaptionMode::FreeMemory: {
       bool useSaved = false;
       const std::string caption =
           FreeMemoryCaption(FreePhysicalMemory(), UserDecimalSeparator(), useSaved);
