@@ -79,7 +79,8 @@ TEST_F(FormApply, MissingLibraryShowsTheStartErrorOnceAndKeepsTheSwitch) {
   ASSERT_EQ(errors.size(), 1u);
   EXPECT_EQ(errors[0], kExpectedStartError);
   EXPECT_FALSE(form->PatchRunning());
-  EXPECT_EQ(reg.Dword(kSettingsKeyPath, "RadioChecked3"), 1u) << "the switch stays saved";
+  EXPECT_EQ(reg.Dword(kSettingsKeyPath, ValueNameOf(Radio::PatchOn).c_str()), 1u)
+      << "the switch stays saved";
   EXPECT_TRUE(IsChecked(IDC_RadioButton5));
   EXPECT_TRUE(MenuChecked(IDM_PatchEnabled1));
   EXPECT_EQ(Text(IDC_LabelStatus), "Patch is not running.");
@@ -92,7 +93,7 @@ TEST_F(FormApply, MissingLibraryShowsTheStartErrorOnceAndKeepsTheSwitch) {
 
 TEST_F(FormApply, StartErrorDuringStartUpWhenThePatchIsStoredOn) {
   reg.SetString(kSettingsKeyPath, kVersionValueName, "V1.43");
-  reg.SetDword(kSettingsKeyPath, "RadioChecked3", 1);
+  reg.SetDword(kSettingsKeyPath, ValueNameOf(Radio::PatchOn).c_str(), 1);
   StartForm();
   EXPECT_EQ(errors.size(), 1u);
   EXPECT_FALSE(form->PatchRunning());
@@ -116,27 +117,28 @@ TEST_F(FormApply, TrayTogglesSaveTheWholeDialog) {
   StartForm();
   Type(IDC_SpinEdit1, "77");
   Command(IDM_TaskbarTransparent1);
-  EXPECT_EQ(reg.Dword(kSettingsKeyPath, "SpinValue1"), 77u) << "the unsaved edit went with it";
-  EXPECT_EQ(reg.Dword(kSettingsKeyPath, "CheckBoxChecked15"), 1u);
+  EXPECT_EQ(reg.Dword(kSettingsKeyPath, ValueNameOf(Spin::BoxThickness).c_str()), 77u)
+      << "the unsaved edit went with it";
+  EXPECT_EQ(reg.Dword(kSettingsKeyPath, ValueNameOf(Check::TaskbarTransparent).c_str()), 1u);
   EXPECT_TRUE(IsChecked(IDC_CheckBox15));
   EXPECT_TRUE(MenuChecked(IDM_TaskbarTransparent1));
 
   Type(IDC_SpinEdit2, "88");
   Command(IDM_DesktopTransparent1);
-  EXPECT_EQ(reg.Dword(kSettingsKeyPath, "SpinValue2"), 88u);
-  EXPECT_EQ(reg.Dword(kSettingsKeyPath, "CheckBoxChecked16"), 1u);
+  EXPECT_EQ(reg.Dword(kSettingsKeyPath, ValueNameOf(Spin::OpenDuration).c_str()), 88u);
+  EXPECT_EQ(reg.Dword(kSettingsKeyPath, ValueNameOf(Check::DesktopIconText).c_str()), 1u);
   EXPECT_TRUE(MenuChecked(IDM_DesktopTransparent1));
 
   Type(IDC_SpinEdit3, "99");
   Command(IDM_PatchEnabled1);
-  EXPECT_EQ(reg.Dword(kSettingsKeyPath, "SpinValue3"), 99u);
-  EXPECT_EQ(reg.Dword(kSettingsKeyPath, "RadioChecked3"), 1u);
+  EXPECT_EQ(reg.Dword(kSettingsKeyPath, ValueNameOf(Spin::CloseDuration).c_str()), 99u);
+  EXPECT_EQ(reg.Dword(kSettingsKeyPath, ValueNameOf(Radio::PatchOn).c_str()), 1u);
   EXPECT_TRUE(IsChecked(IDC_RadioButton5));
   EXPECT_FALSE(IsChecked(IDC_RadioButton6));
   EXPECT_EQ(errors.size(), 1u) << "no library here: the start error";
 
   Command(IDM_TaskbarTransparent1);
-  EXPECT_EQ(reg.Dword(kSettingsKeyPath, "CheckBoxChecked15"), 0u);
+  EXPECT_EQ(reg.Dword(kSettingsKeyPath, ValueNameOf(Check::TaskbarTransparent).c_str()), 0u);
   EXPECT_FALSE(MenuChecked(IDM_TaskbarTransparent1));
 }
 

@@ -31,23 +31,25 @@ TEST_F(FormSettings, FirstStartWritesNothingUntilApply) {
   const char* key = kSettingsKeyPath;
   EXPECT_EQ(reg.String(key, kVersionValueName), "V1.43");
   EXPECT_EQ(reg.ValueNames(key).size(), 18u + 16u + 3u + 3u + 3u + 4u + 1u);
-  EXPECT_EQ(reg.Dword(key, "SpinValue7"), 1536u);
-  EXPECT_EQ(reg.Dword(key, "CheckBoxChecked17"), 1u);
-  EXPECT_EQ(reg.Dword(key, "ColourValue3"), 0x800000u);
+  EXPECT_EQ(reg.Dword(key, ValueNameOf(Spin::AnimationMaxHeight).c_str()), 1536u);
+  EXPECT_EQ(reg.Dword(key, ValueNameOf(Check::IconTextRecheck).c_str()), 1u);
+  EXPECT_EQ(reg.Dword(key, ValueNameOf(Colour::Desktop).c_str()), 0x800000u);
   EXPECT_EQ(reg.String(key, "StartText"), "Vor");
   EXPECT_FALSE(reg.HasKey("Software\\Vornal\\Exclusions"));
 }
 
 TEST_F(FormSettings, StoredRecordReachesEveryKindOfControlAndComesBack) {
   WriteStoredRecord(reg);
-  reg.SetDword(kSettingsKeyPath, "MultiRadio1", 5);
-  reg.SetDword(kSettingsKeyPath, "MultiRadio2", 9);
-  reg.SetDword(kSettingsKeyPath, "MultiRadio3", 3);
-  reg.SetDword(kSettingsKeyPath, "SpinValue13", 90);
-  reg.SetDword(kSettingsKeyPath, "SpinValue14", 120);
+  reg.SetDword(kSettingsKeyPath, ValueNameOf(Choice::OpenStyle).c_str(), 5);
+  reg.SetDword(kSettingsKeyPath, ValueNameOf(Choice::CloseStyle).c_str(), 9);
+  reg.SetDword(kSettingsKeyPath, ValueNameOf(Choice::StartCaption).c_str(), 3);
+  reg.SetDword(kSettingsKeyPath, ValueNameOf(Spin::DragOpacity).c_str(), 90);
+  reg.SetDword(kSettingsKeyPath, ValueNameOf(Spin::TaskbarOpacity).c_str(), 120);
   StartForm();
-  for (int n = 1; n <= kCheckFlagCount; ++n) {
-    EXPECT_EQ(IsChecked(IDC_CheckBox1 + n - 1), StoredCheckFlag(n)) << "CheckBox" << n;
+  // Check N of the catalogue is CheckBoxN of the dialog.
+  for (std::size_t i = 0; i < kAllChecks.size(); ++i) {
+    EXPECT_EQ(IsChecked(IDC_CheckBox1 + static_cast<int>(i)), StoredCheckFlag(kAllChecks[i]))
+        << "CheckBox" << i + 1;
   }
   EXPECT_EQ(Text(IDC_SpinEdit1), "1001");
   EXPECT_EQ(Text(IDC_SpinEdit15), "1015");
@@ -55,35 +57,36 @@ TEST_F(FormSettings, StoredRecordReachesEveryKindOfControlAndComesBack) {
   EXPECT_EQ(SendMessageA(Control(IDC_TrackBarTransparency), TBM_GETPOS, 0, 0), 120);
   EXPECT_EQ(SendMessageA(Control(IDC_TrackBarDragTrans), TBM_GETPOS, 0, 0), 90)
       << "the drag track bar follows its spin edit";
-  EXPECT_EQ(IsChecked(IDC_RadioButton1), StoredRadioFlag(1));
-  EXPECT_EQ(IsChecked(IDC_RadioButton2), !StoredRadioFlag(1));
-  EXPECT_EQ(IsChecked(IDC_RadioButton5), StoredRadioFlag(3));
+  EXPECT_EQ(IsChecked(IDC_RadioButton1), StoredRadioFlag(Radio::ShadowDialogsOnly));
+  EXPECT_EQ(IsChecked(IDC_RadioButton2), !StoredRadioFlag(Radio::ShadowDialogsOnly));
+  EXPECT_EQ(IsChecked(IDC_RadioButton5), StoredRadioFlag(Radio::PatchOn));
   EXPECT_TRUE(IsChecked(IDC_RadioButtonStyle5));
   EXPECT_FALSE(IsChecked(IDC_RadioButtonStyle1));
   EXPECT_TRUE(IsChecked(IDC_RadioButtonStyle20));
   EXPECT_TRUE(IsChecked(IDC_RadioButtonStart3));
-  EXPECT_EQ(form->ShapeColour(IDC_Shape2), StoredColour(2));
+  EXPECT_EQ(form->ShapeColour(IDC_Shape2), StoredColour(Colour::MdiBackground));
   EXPECT_EQ(Text(IDC_EditTVWallpaper), StoredText(TextField::TVWallpaper));
-  EXPECT_EQ(MenuChecked(IDM_TaskbarTransparent1), StoredCheckFlag(15));
-  EXPECT_EQ(MenuChecked(IDM_DesktopTransparent1), StoredCheckFlag(16));
+  EXPECT_EQ(MenuChecked(IDM_TaskbarTransparent1), StoredCheckFlag(Check::TaskbarTransparent));
+  EXPECT_EQ(MenuChecked(IDM_DesktopTransparent1), StoredCheckFlag(Check::DesktopIconText));
 
   // Apply writes back exactly what was loaded.
   RegistryKey::DeleteTree(reg.Root(), kSettingsKeyPath);
   Click(IDC_ButtonApply);
-  for (int n = 1; n <= kSpinValueCount; ++n) {
-    EXPECT_EQ(reg.Dword(kSettingsKeyPath, Name(Family::SpinValue, n).c_str()),
-              n == 13 ? 90u : n == 14 ? 120u : StoredSpinValue(n)) << n;
+  for (Spin v : kAllSpins) {
+    EXPECT_EQ(reg.Dword(kSettingsKeyPath, ValueNameOf(v).c_str()),
+              v == Spin::DragOpacity ? 90u : v == Spin::TaskbarOpacity ? 120u : StoredSpinValue(v))
+        << ValueNameOf(v).c_str();
   }
-  EXPECT_EQ(reg.Dword(kSettingsKeyPath, "MultiRadio2"), 9u);
+  EXPECT_EQ(reg.Dword(kSettingsKeyPath, ValueNameOf(Choice::CloseStyle).c_str()), 9u);
   EXPECT_EQ(reg.String(kSettingsKeyPath, "WindowWallpaper"), StoredText(TextField::WindowWallpaper));
 }
 
 TEST_F(FormSettings, OddStoredValuesAreShownAndSavedSoundly) {
   WriteStoredRecord(reg);
-  reg.SetDword(kSettingsKeyPath, "MultiRadio1", 12);
-  reg.SetDword(kSettingsKeyPath, "SpinValue1", 65636);
+  reg.SetDword(kSettingsKeyPath, ValueNameOf(Choice::OpenStyle).c_str(), 12);
+  reg.SetDword(kSettingsKeyPath, ValueNameOf(Spin::BoxThickness).c_str(), 65636);
   StartForm();
-  EXPECT_EQ(form->Record().MultiRadio(1), 12) << "the record keeps what was stored";
+  EXPECT_EQ(form->Record().Get(Choice::OpenStyle), 12) << "the record keeps what was stored";
   EXPECT_TRUE(IsChecked(IDC_RadioButtonStyle1)) << "shown as the default style";
   EXPECT_EQ(Text(IDC_SpinEdit1), "100");
   EXPECT_EQ(Text(IDC_SpinEdit14), "255") << "a stored 1014 shows within the edit's bounds";
@@ -92,10 +95,12 @@ TEST_F(FormSettings, OddStoredValuesAreShownAndSavedSoundly) {
   Type(IDC_SpinEdit2, "0");
   Type(IDC_SpinEdit3, "abc");
   Click(IDC_ButtonApply);
-  EXPECT_EQ(reg.Dword(kSettingsKeyPath, "MultiRadio1"), 1u);
-  EXPECT_EQ(reg.Dword(kSettingsKeyPath, "SpinValue15"), 70000u & 0xFFFFu);
-  EXPECT_EQ(reg.Dword(kSettingsKeyPath, "SpinValue2"), 1u) << "kept within its bounds";
-  EXPECT_EQ(reg.Dword(kSettingsKeyPath, "SpinValue3"), 1u) << "bad text gives the minimum";
+  EXPECT_EQ(reg.Dword(kSettingsKeyPath, ValueNameOf(Choice::OpenStyle).c_str()), 1u);
+  EXPECT_EQ(reg.Dword(kSettingsKeyPath, ValueNameOf(Spin::IconTextInterval).c_str()), 70000u & 0xFFFFu);
+  EXPECT_EQ(reg.Dword(kSettingsKeyPath, ValueNameOf(Spin::OpenDuration).c_str()), 1u)
+      << "kept within its bounds";
+  EXPECT_EQ(reg.Dword(kSettingsKeyPath, ValueNameOf(Spin::CloseDuration).c_str()), 1u)
+      << "bad text gives the minimum";
 }
 
 TEST_F(FormSettings, CancelGoesBackToWhatTheRegistryHolds) {
@@ -108,11 +113,11 @@ TEST_F(FormSettings, CancelGoesBackToWhatTheRegistryHolds) {
   SendMessageA(Control(IDC_ListBoxAppEx), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>("calc.exe"));
   Click(IDC_BitBtnCancel);
   EXPECT_EQ(Text(IDC_SpinEdit4), "1004");
-  EXPECT_EQ(IsChecked(IDC_CheckBox1), StoredCheckFlag(1));
+  EXPECT_EQ(IsChecked(IDC_CheckBox1), StoredCheckFlag(Check::WindowsOpening));
   EXPECT_EQ(SendMessageA(Control(IDC_ListBoxAppEx), LB_GETCOUNT, 0, 0), 1)
       << "edits to the exclusion list are dropped";
   EXPECT_FALSE(IsWindowVisible(form->Handle()));
-  EXPECT_EQ(form->Record().SpinValue(4), StoredSpinValue(4));
+  EXPECT_EQ(form->Record().Get(Spin::AnimationMinWidth), StoredSpinValue(Spin::AnimationMinWidth));
   EXPECT_EQ(reg.String(kSettingsKeyPath, "StartText"), StoredText(TextField::StartText))
       << "Cancel writes nothing";
 }
@@ -159,14 +164,16 @@ TEST_F(FormSettings, ChangeHandlersRunOnlyWhenAControlReallyChanges) {
   form->SettingsToForm();
   EXPECT_TRUE(changes.empty()) << "copying the same record changes nothing";
 
-  reg.SetDword(kSettingsKeyPath, "CheckBoxChecked4", !StoredCheckFlag(4));
-  reg.SetDword(kSettingsKeyPath, "SpinValue14", 77);
-  reg.SetDword(kSettingsKeyPath, "RadioChecked2", !StoredRadioFlag(2));
+  reg.SetDword(kSettingsKeyPath, ValueNameOf(Check::Popups).c_str(), !StoredCheckFlag(Check::Popups));
+  reg.SetDword(kSettingsKeyPath, ValueNameOf(Spin::TaskbarOpacity).c_str(), 77);
+  reg.SetDword(kSettingsKeyPath, ValueNameOf(Radio::DragDialogsOnly).c_str(),
+               !StoredRadioFlag(Radio::DragDialogsOnly));
   form->LoadSettings();
   changes.clear();
   form->SettingsToForm();
   std::sort(changes.begin(), changes.end());
-  const int newlyChecked = StoredRadioFlag(2) ? IDC_RadioButton4 : IDC_RadioButton3;
+  const int newlyChecked =
+      StoredRadioFlag(Radio::DragDialogsOnly) ? IDC_RadioButton4 : IDC_RadioButton3;
   // The track bar follows SpinEdit14 through that edit's own handler.
   std::vector<int> expected = {IDC_CheckBox4, IDC_SpinEdit14, newlyChecked};
   std::sort(expected.begin(), expected.end());
@@ -185,7 +192,7 @@ TEST_F(FormSettings, CloseBoxOnlyHidesAndKeepsUnsavedEdits) {
   EXPECT_FALSE(PumpAndSawQuit()) << "the program keeps running";
   form->ShowVornal1Click();
   EXPECT_EQ(Text(IDC_SpinEdit2), "333");
-  EXPECT_EQ(form->Record().SpinValue(2), 200);
+  EXPECT_EQ(form->Record().Get(Spin::OpenDuration), 200);
 }
 
 }  // namespace

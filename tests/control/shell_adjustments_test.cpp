@@ -91,9 +91,9 @@ TEST_F(ShellAdjustments, TaskbarOpacityFollowsTheDialogAtOnce) {
 TEST_F(ShellAdjustments, DesktopIconCaptionsAreKeptTransparent) {
   const COLORREF chosen = RGB(1, 2, 3);
   ResetSettingsKey();
-  SetSettingsDword("CheckBoxChecked16", 1);
-  SetSettingsDword("SpinValue15", 100);
-  SetSettingsDword("ColourValue1", chosen);
+  SetSettingsDword(ValueNameOf(Check::DesktopIconText), 1);
+  SetSettingsDword(ValueNameOf(Spin::IconTextInterval), 100);
+  SetSettingsDword(ValueNameOf(Colour::IconText), chosen);
   StandInShell shell;
   Launch();
   ASSERT_TRUE(WaitFor([&] { return shell.IconColoursAre(CLR_NONE, chosen); }));
@@ -139,7 +139,7 @@ TEST_F(ShellAdjustments, DesktopIconCaptionsAreKeptTransparent) {
 
 TEST_F(ShellAdjustments, StartCaptionModes) {
   ResetSettingsKey();
-  SetSettingsDword("SpinValue16", 100);
+  SetSettingsDword(ValueNameOf(Spin::StartCaptionInterval), 100);
   StandInShell shell;
   Launch();
   EXPECT_EQ(WindowText(shell.StartButton()), kShellStartCaption);
@@ -185,9 +185,10 @@ TEST_F(ShellAdjustments, StartCaptionModes) {
 
 TEST_F(ShellAdjustments, SystemColoursAreAnnouncedOnlyWhenTheyChange) {
   ResetSettingsKey();
-  SetSettingsDword("CheckBoxChecked18", 1);
-  SetSettingsDword("ColourValue2", GetSysColor(COLOR_APPWORKSPACE) ^ 0x00102030);
-  SetSettingsDword("ColourValue3", GetSysColor(COLOR_BACKGROUND) ^ 0x00302010);
+  SetSettingsDword(ValueNameOf(Check::SystemColours), 1);
+  SetSettingsDword(ValueNameOf(Colour::MdiBackground),
+                   GetSysColor(COLOR_APPWORKSPACE) ^ 0x00102030);
+  SetSettingsDword(ValueNameOf(Colour::Desktop), GetSysColor(COLOR_BACKGROUND) ^ 0x00302010);
   StandInShell shell;
   Launch();
   EXPECT_TRUE(WaitFor([&] { return shell.Send(kLastTrayTip) == 3; }))
@@ -227,13 +228,15 @@ class BesideAFrozenProgram : public ShellAdjustments,
 TEST_P(BesideAFrozenProgram, EveryStepEndsInBoundedTime) {
   // Every adjustment on, the patch too, and both timers ticking.
   ResetSettingsKey();
-  for (const char* flag : {"RadioChecked3", "CheckBoxChecked15", "CheckBoxChecked16", "CheckBoxChecked18"}) {
+  for (const ValueName& flag : {ValueNameOf(Radio::PatchOn), ValueNameOf(Check::TaskbarTransparent),
+                                ValueNameOf(Check::DesktopIconText), ValueNameOf(Check::SystemColours)}) {
     SetSettingsDword(flag, 1);
   }
-  SetSettingsDword("ColourValue2", GetSysColor(COLOR_APPWORKSPACE) ^ 0x00102030);
-  SetSettingsDword("MultiRadio3", 4);
-  SetSettingsDword("SpinValue15", 200);
-  SetSettingsDword("SpinValue16", 200);
+  SetSettingsDword(ValueNameOf(Colour::MdiBackground),
+                   GetSysColor(COLOR_APPWORKSPACE) ^ 0x00102030);
+  SetSettingsDword(ValueNameOf(Choice::StartCaption), 4);
+  SetSettingsDword(ValueNameOf(Spin::IconTextInterval), 200);
+  SetSettingsDword(ValueNameOf(Spin::StartCaptionInterval), 200);
   StandInShell frozen(GetParam().mode);
   ASSERT_TRUE(frozen.Ready());
   frozen.Send(kHang, 0);

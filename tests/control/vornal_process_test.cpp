@@ -20,8 +20,8 @@ TEST_F(VornalProcess, FirstStartWritesNothingUntilApply) {
   RegistryKey::OpenForRead(HKEY_CURRENT_USER, kSettingsKeyPath)
       .ReadString(kVersionValueName, version, sizeof version);
   EXPECT_STREQ(version, "V1.43");
-  EXPECT_EQ(StoredDword("SpinValue16"), 1000u);
-  EXPECT_EQ(StoredDword("RadioChecked3"), 0u);
+  EXPECT_EQ(StoredDword(ValueNameOf(Spin::StartCaptionInterval)), 1000u);
+  EXPECT_EQ(StoredDword(ValueNameOf(Radio::PatchOn)), 0u);
 }
 
 TEST_F(VornalProcess, SecondCopyShowsTheFirstCopysDialogAndEnds) {
@@ -70,7 +70,7 @@ TEST_F(VornalProcess, PatchWithoutTheLibraryShowsTheStartErrorOnce) {
   EXPECT_EQ(WindowText(Control(IDC_LabelStatus)), "Patch is not running.");
   EXPECT_FALSE(IsWindowVisible(Control(IDC_PanelStatus)));
   EXPECT_EQ(ErrorBox(), nullptr) << "shown once per apply";
-  EXPECT_EQ(StoredDword("RadioChecked3"), 1u) << "the switch stays on";
+  EXPECT_EQ(StoredDword(ValueNameOf(Radio::PatchOn)), 1u) << "the switch stays on";
   EXPECT_TRUE(IsChecked(Control(IDC_RadioButton5)));
 
   PostMessageA(form, WM_COMMAND, IDM_Exit1, 0);
@@ -81,8 +81,8 @@ TEST_F(VornalProcess, TrayToggleSavesUnappliedEdits) {
   Launch();
   TypeText(Control(IDC_SpinEdit1), "77");
   MenuCommand(IDM_TaskbarTransparent1);
-  EXPECT_EQ(StoredDword("SpinValue1"), 77u);
-  EXPECT_EQ(StoredDword("CheckBoxChecked15"), 1u);
+  EXPECT_EQ(StoredDword(ValueNameOf(Spin::BoxThickness)), 77u);
+  EXPECT_EQ(StoredDword(ValueNameOf(Check::TaskbarTransparent)), 1u);
   EXPECT_TRUE(IsChecked(Control(IDC_CheckBox15)));
 }
 
@@ -95,7 +95,7 @@ TEST_F(VornalProcess, CloseBoxOnlyHidesAndCancelReloads) {
   SendMessageTimeoutA(form, WM_SYSCOMMAND, SC_CLOSE, 0, SMTO_ABORTIFHUNG, 20000, nullptr);
   EXPECT_TRUE(WaitFor([&] { return !IsWindowVisible(form); }));
   EXPECT_FALSE(app.HasExited(200));
-  EXPECT_EQ(StoredDword("SpinValue2"), 200u) << "closing saves nothing";
+  EXPECT_EQ(StoredDword(ValueNameOf(Spin::OpenDuration)), 200u) << "closing saves nothing";
   EXPECT_EQ(WindowText(Control(IDC_SpinEdit2)), "333") << "nor reloads";
 
   Click(Control(IDC_BitBtnCancel));

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -125,17 +126,26 @@ bool RandomState(Dice& dice) {
   // goes through to the end; dragging is on most of the time, so that
   // what is read shows in a drag.
   const bool bad = dice.OneIn(2);
-  for (int n = 1; n <= 14; ++n) {
-    RandomNumber(key, "CheckBoxChecked" + std::to_string(n), dice, bad, n == 9 ? 1 : dice.Below(2));
+  // The library's part: the checks up to the list-view wallpaper and the
+  // spins up to the drag opacity.
+  const auto checks =
+      std::span(kAllChecks).first(static_cast<std::size_t>(NumberOf(Check::ListViewWallpaper)));
+  const auto spins = std::span(kAllSpins).first(static_cast<std::size_t>(NumberOf(Spin::DragOpacity)));
+  for (Check c : checks) {
+    RandomNumber(key, ValueNameOf(c).c_str(), dice, bad,
+                 c == Check::TransparentDragging ? 1 : dice.Below(2));
   }
-  for (int n = 1; n <= 13; ++n) {
-    const std::uint32_t usual = n == 9 || n == 10   ? dice.Below(700)
-                                : n == 11 || n == 12 ? 300 + dice.Below(900)
-                                                     : dice.Below(400);
-    RandomNumber(key, "SpinValue" + std::to_string(n), dice, bad, usual);
+  for (Spin v : spins) {
+    const bool minimum = v == Spin::DragMinWidth || v == Spin::DragMinHeight;
+    const bool maximum = v == Spin::DragMaxWidth || v == Spin::DragMaxHeight;
+    const std::uint32_t usual = minimum   ? dice.Below(700)
+                                : maximum ? 300 + dice.Below(900)
+                                          : dice.Below(400);
+    RandomNumber(key, ValueNameOf(v).c_str(), dice, bad, usual);
   }
-  for (const char* name : {"MultiRadio1", "MultiRadio2", "RadioChecked1", "RadioChecked2"}) {
-    RandomNumber(key, name, dice, bad, dice.Below(3));
+  for (const ValueName& name : {ValueNameOf(Choice::OpenStyle), ValueNameOf(Choice::CloseStyle),
+                                ValueNameOf(Radio::ShadowDialogsOnly), ValueNameOf(Radio::DragDialogsOnly)}) {
+    RandomNumber(key, name.c_str(), dice, bad, dice.Below(3));
   }
   for (const char* name : {"WindowWallpaper", "MDIWallpaper", "TVWallpaper"}) RandomText(key, name, dice, bad);
   RegCloseKey(key);
@@ -236,7 +246,7 @@ TEST(BadInput, DamagedBitmapsChangeNothingAndLeaveNoObjectBehind) {
   InstalledHook hook;
   ASSERT_TRUE(target.Ready() && hook.Installed() && Hooked(target));
   ASSERT_EQ(target.Send(kLibraryObjects), 0) << "no picture yet, counting from here";
-  SetSettingsDword("CheckBoxChecked10", 1);
+  SetSettingsDword(ValueNameOf(Check::WindowWallpaper), 1);
   const LPARAM pattern = PictureRequest(0, 37, 23);
 
   int files = 0, refused = 0, kept = 0;
@@ -264,14 +274,15 @@ TEST(BadInput, DamagedBitmapsChangeNothingAndLeaveNoObjectBehind) {
                          << "): the program no longer answers";
     if (!accepted) {
       ++refused;
-      EXPECT_EQ(LOWORD(shown), HIWORD(shown)) << "seed " << seed << " (" << MutationName(MutationOf(seed))
+      EXPECT_EQ(LOWORD(shown), HIWORD(shown))
+          << "seed " << seed << " (" << MutationName(MutationOf(seed))
                                               << "): a refused file changed the picture";
     } else {
       kept += LOWORD(shown) == HIWORD(shown);
       goodShown = LOWORD(shown) == HIWORD(shown);
     }
   }
-  SetSettingsDword("CheckBoxChecked10", 0);
+  SetSettingsDword(ValueNameOf(Check::WindowWallpaper), 0);
   Reload(target);
   EXPECT_EQ(target.Send(kLibraryObjects), 0) << "every picture given back";
   DeleteFileA(tried.c_str());

@@ -109,7 +109,8 @@ TEST_F(Churn, ProgramsSurviveAStormOfWindowsAndReloadsAndGiveTheirGdiObjectsBack
   // user applied was lost on the way.
   TypeText(Control(IDC_EditWindowWallpaper), pictures[0]);
   Click(Control(IDC_ButtonApply));
-  EXPECT_EQ(StoredDword("SpinValue13"), opacity) << "the last opacity applied";
+  EXPECT_EQ(StoredDword(ValueNameOf(Spin::DragOpacity)), opacity)
+      << "the last opacity applied";
   char stored[MAX_PATH] = {};
   RegistryKey::OpenForRead(HKEY_CURRENT_USER, kSettingsKeyPath).ReadString("WindowWallpaper", stored, sizeof stored);
   EXPECT_EQ(std::string(stored), pictures[0]);

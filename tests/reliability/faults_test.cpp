@@ -46,7 +46,7 @@ LRESULT Drag(const DragTargetProcess& target) {
 
 TEST(Faults, AWindowClosedFromAnotherThreadDuringItsAnimation) {
   ResetSettingsKey();
-  SetSettingsDword("SpinValue2", 300);  // an opening long enough to close it during
+  SetSettingsDword(ValueNameOf(Spin::OpenDuration), 300);  // an opening long enough to close it during
   DragTargetProcess target;
   InstalledHook hook;
   ASSERT_TRUE(target.Ready() && hook.Installed());
@@ -62,7 +62,7 @@ TEST(Faults, AWindowClosedFromAnotherThreadDuringItsAnimation) {
 
 TEST(Faults, AHookedProgramKilledDuringAnAnimation) {
   ResetSettingsKey();
-  SetSettingsDword("SpinValue2", 2000);
+  SetSettingsDword(ValueNameOf(Spin::OpenDuration), 2000);
   DragTargetProcess victim, neighbour;
   InstalledHook hook;
   ASSERT_TRUE(victim.Ready() && neighbour.Ready() && hook.Installed());
@@ -164,7 +164,7 @@ class ControlProgramFaults : public VornalProcess {};
 
 TEST_F(ControlProgramFaults, KilledWhileThePatchRunsAndANewCopyTakesOver) {
   ResetSettingsKey();
-  SetSettingsDword("RadioChecked3", 1);
+  SetSettingsDword(ValueNameOf(Radio::PatchOn), 1);
   DragTargetProcess target;
   ASSERT_TRUE(target.Ready());
   Launch(BesideThisProgram("Vornal.exe"));

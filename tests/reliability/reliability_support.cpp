@@ -37,14 +37,16 @@ std::string TempPath(const char* name) {
 void EveryEffectOn(WORD durationMs, const std::string& windowPicture, const std::string& mdiPicture,
                    const std::string& tvPicture) {
   ResetSettingsKey();
-  for (int flag = 1; flag <= 14; ++flag) {
-    // 6 is the repeat restriction, which would let most animations go.
-    SetSettingsDword(("CheckBoxChecked" + std::to_string(flag)).c_str(), flag == 6 ? 0 : 1);
+  // Every check the library reads, up to the list-view wallpaper, but the
+  // repeat restriction, which would let most animations go.
+  for (Check c : kAllChecks) {
+    if (NumberOf(c) > NumberOf(Check::ListViewWallpaper)) break;
+    SetSettingsDword(ValueNameOf(c), c == Check::RepeatLimited ? 0 : 1);
   }
-  SetSettingsDword("SpinValue2", durationMs);
-  SetSettingsDword("SpinValue3", durationMs);
-  SetSettingsDword("RadioChecked1", 0);  // shadows on every class, not dialogs only
-  SetSettingsDword("RadioChecked3", 1);  // the patch
+  SetSettingsDword(ValueNameOf(Spin::OpenDuration), durationMs);
+  SetSettingsDword(ValueNameOf(Spin::CloseDuration), durationMs);
+  SetSettingsDword(ValueNameOf(Radio::ShadowDialogsOnly), 0);  // shadows on every class
+  SetSettingsDword(ValueNameOf(Radio::PatchOn), 1);  // the patch
   SetSettingsText("WindowWallpaper", windowPicture.c_str());
   SetSettingsText("MDIWallpaper", mdiPicture.c_str());
   SetSettingsText("TVWallpaper", tvPicture.c_str());

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "settings_reader.h"
+#include "option_values.h"
 #include "stored_record.h"
 
 namespace vornal {
@@ -15,15 +16,21 @@ TEST(LibraryRead, TakesOnlyItsPartOfTheRecord) {
   const ReadOutcome outcome = ReadSettingsKey(reg.Root(), LibraryReadPlan(), s);
   EXPECT_TRUE(outcome.valuesRead);
   const Settings defaults = DefaultSettings();
-  for (int n = 1; n <= 14; ++n) EXPECT_EQ(s.CheckFlag(n), test::StoredCheckFlag(n)) << n;
-  for (int n = 15; n <= 18; ++n) EXPECT_EQ(s.CheckFlag(n), defaults.CheckFlag(n)) << n;
-  for (int n = 1; n <= 13; ++n) EXPECT_EQ(s.SpinValue(n), test::StoredSpinValue(n)) << n;
-  EXPECT_EQ(s.SpinValue(14), defaults.SpinValue(14));
-  EXPECT_EQ(s.RadioFlag(2), test::StoredRadioFlag(2));
-  EXPECT_EQ(s.RadioFlag(3), defaults.RadioFlag(3));
-  EXPECT_EQ(s.colourValues, defaults.colourValues);
-  EXPECT_EQ(s.MultiRadio(2), test::StoredMultiRadio(2));
-  EXPECT_EQ(s.MultiRadio(3), defaults.MultiRadio(3));
+  // The checks up to the list-view wallpaper and the spins up to the drag
+  // opacity are the library's.
+  for (Check c : kAllChecks) {
+    const bool read = NumberOf(c) <= NumberOf(Check::ListViewWallpaper);
+    EXPECT_EQ(s.Get(c), read ? test::StoredCheckFlag(c) : defaults.Get(c)) << ValueNameOf(c).c_str();
+  }
+  for (Spin v : kAllSpins) {
+    const bool read = NumberOf(v) <= NumberOf(Spin::DragOpacity);
+    EXPECT_EQ(s.Get(v), read ? test::StoredSpinValue(v) : defaults.Get(v)) << ValueNameOf(v).c_str();
+  }
+  EXPECT_EQ(s.Get(Radio::DragDialogsOnly), test::StoredRadioFlag(Radio::DragDialogsOnly));
+  EXPECT_EQ(s.Get(Radio::PatchOn), defaults.Get(Radio::PatchOn));
+  EXPECT_EQ(test::ValuesOf(s, kAllColours), test::ValuesOf(defaults, kAllColours));
+  EXPECT_EQ(s.Get(Choice::CloseStyle), test::StoredMultiRadio(Choice::CloseStyle));
+  EXPECT_EQ(s.Get(Choice::StartCaption), defaults.Get(Choice::StartCaption));
   EXPECT_EQ(s.Text(TextField::StartText), "Vor");
   EXPECT_EQ(s.Text(TextField::TVWallpaper), test::StoredText(TextField::TVWallpaper).c_str());
 }
@@ -31,21 +38,21 @@ TEST(LibraryRead, TakesOnlyItsPartOfTheRecord) {
 TEST(LibraryRead, BadValueStopsAtTheLibrarysOwnOrder) {
   test::ScratchRegistry reg;
   test::WriteStoredRecord(reg);
-  reg.SetString(kSettingsKeyPath, "MultiRadio2", "x");
+  reg.SetString(kSettingsKeyPath, ValueNameOf(Choice::CloseStyle).c_str(), "x");
 
   // The library reads multi-radio values before the radio flags...
   Settings lib = DefaultSettings();
   const ReadOutcome outcome = ReadSettingsKey(reg.Root(), LibraryReadPlan(), lib);
   EXPECT_FALSE(outcome.valuesRead);
   EXPECT_EQ(outcome.error, RegResult::WrongType);
-  EXPECT_EQ(lib.MultiRadio(1), test::StoredMultiRadio(1));
-  EXPECT_EQ(lib.radioFlags, DefaultSettings().radioFlags);
+  EXPECT_EQ(lib.Get(Choice::OpenStyle), test::StoredMultiRadio(Choice::OpenStyle));
+  EXPECT_EQ(test::ValuesOf(lib, kAllRadios), test::ValuesOf(DefaultSettings(), kAllRadios));
 
   // ...the control program reads them after the radio flags and colours.
   Settings ctl = DefaultSettings();
   EXPECT_FALSE(ReadSettingsKey(reg.Root(), ControlReadPlan(), ctl).valuesRead);
-  EXPECT_EQ(ctl.RadioFlag(1), test::StoredRadioFlag(1));
-  EXPECT_EQ(ctl.ColourValue(3), test::StoredColour(3));
+  EXPECT_EQ(ctl.Get(Radio::ShadowDialogsOnly), test::StoredRadioFlag(Radio::ShadowDialogsOnly));
+  EXPECT_EQ(ctl.Get(Colour::Desktop), test::StoredColour(Colour::Desktop));
 }
 
 }  // namespace

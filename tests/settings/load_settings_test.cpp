@@ -5,13 +5,13 @@
 #include <algorithm>
 
 #include "registry_layout.h"
+#include "option_values.h"
 #include "settings_store.h"
 #include "stored_record.h"
 
 namespace vornal {
 namespace {
 
-using test::Name;
 using test::StoredCheckFlag;
 using test::StoredSpinValue;
 
@@ -35,9 +35,9 @@ TEST_F(LoadSettingsTest, FirstStartWithoutAnyKeyGivesDefaults) {
   EXPECT_FALSE(report.settingsRead);
   EXPECT_FALSE(report.exclusionsReplaced);
   const Settings defaults = DefaultSettings();
-  EXPECT_EQ(settings.checkFlags, defaults.checkFlags);
-  EXPECT_EQ(settings.spinValues, defaults.spinValues);
-  EXPECT_FALSE(settings.RadioFlag(3));
+  EXPECT_EQ(test::ValuesOf(settings, kAllChecks), test::ValuesOf(defaults, kAllChecks));
+  EXPECT_EQ(test::ValuesOf(settings, kAllSpins), test::ValuesOf(defaults, kAllSpins));
+  EXPECT_FALSE(settings.Get(Radio::PatchOn));
   EXPECT_EQ(list, ExclusionList{"kept-from-dialog.exe"});
   EXPECT_FALSE(outside.runAtStartup) << "no Run key: unchecked";
   EXPECT_FALSE(outside.shellToolbarEnabled) << "no toolbar key: unchecked and emptied";
@@ -51,11 +51,13 @@ TEST_F(LoadSettingsTest, ReadsTheWholeRecordAndTheExclusions) {
   const LoadReport report = Load();
   EXPECT_TRUE(report.settingsRead);
   EXPECT_TRUE(report.exclusionsReplaced);
-  for (int n = 1; n <= kCheckFlagCount; ++n) EXPECT_EQ(settings.CheckFlag(n), StoredCheckFlag(n)) << n;
-  for (int n = 1; n <= kSpinValueCount; ++n) EXPECT_EQ(settings.SpinValue(n), StoredSpinValue(n)) << n;
-  for (int n = 1; n <= kRadioFlagCount; ++n) EXPECT_EQ(settings.RadioFlag(n), test::StoredRadioFlag(n));
-  for (int n = 1; n <= kColourValueCount; ++n) EXPECT_EQ(settings.ColourValue(n), test::StoredColour(n));
-  for (int n = 1; n <= kMultiRadioCount; ++n) EXPECT_EQ(settings.MultiRadio(n), test::StoredMultiRadio(n));
+  for (Check c : kAllChecks) EXPECT_EQ(settings.Get(c), StoredCheckFlag(c)) << ValueNameOf(c).c_str();
+  for (Spin v : kAllSpins) EXPECT_EQ(settings.Get(v), StoredSpinValue(v)) << ValueNameOf(v).c_str();
+  for (Radio r : kAllRadios) EXPECT_EQ(settings.Get(r), test::StoredRadioFlag(r)) << ValueNameOf(r).c_str();
+  for (Colour c : kAllColours) EXPECT_EQ(settings.Get(c), test::StoredColour(c)) << ValueNameOf(c).c_str();
+  for (Choice c : kAllChoices) {
+    EXPECT_EQ(settings.Get(c), test::StoredMultiRadio(c)) << ValueNameOf(c).c_str();
+  }
   for (int f = 0; f < kTextFieldCount; ++f) {
     const auto field = static_cast<TextField>(f);
     EXPECT_EQ(settings.Text(field), test::StoredText(field).c_str());
@@ -70,46 +72,49 @@ TEST_F(LoadSettingsTest, VersionBelowOnePointThreeReadsNothing) {
   reg.SetRaw(kExclusionsKeyPath, "notepad.exe", REG_BINARY, nullptr, 0);
   const LoadReport report = Load();
   EXPECT_FALSE(report.settingsRead);
-  EXPECT_EQ(settings.checkFlags, DefaultSettings().checkFlags);
-  EXPECT_EQ(settings.spinValues, DefaultSettings().spinValues);
+  EXPECT_EQ(test::ValuesOf(settings, kAllChecks), test::ValuesOf(DefaultSettings(), kAllChecks));
+  EXPECT_EQ(test::ValuesOf(settings, kAllSpins), test::ValuesOf(DefaultSettings(), kAllSpins));
   EXPECT_EQ(list, ExclusionList{"kept-from-dialog.exe"}) << "the exclusion list stays unchanged";
 }
 
 TEST_F(LoadSettingsTest, MissingOrUnreadableVersionReadsNothing) {
   test::WriteStoredRecord(reg, nullptr);
   EXPECT_FALSE(Load().settingsRead);
-  EXPECT_EQ(settings.spinValues, DefaultSettings().spinValues);
+  EXPECT_EQ(test::ValuesOf(settings, kAllSpins), test::ValuesOf(DefaultSettings(), kAllSpins));
 
   reg.SetString(kSettingsKeyPath, kVersionValueName, "version one");
   EXPECT_FALSE(Load().settingsRead);
-  EXPECT_EQ(settings.spinValues, DefaultSettings().spinValues);
+  EXPECT_EQ(test::ValuesOf(settings, kAllSpins), test::ValuesOf(DefaultSettings(), kAllSpins));
 
   reg.SetDword(kSettingsKeyPath, kVersionValueName, 143);
   EXPECT_FALSE(Load().settingsRead);
-  EXPECT_EQ(settings.spinValues, DefaultSettings().spinValues);
+  EXPECT_EQ(test::ValuesOf(settings, kAllSpins), test::ValuesOf(DefaultSettings(), kAllSpins));
 }
 
 TEST_F(LoadSettingsTest, MissingValueKeepsItsDefault) {
   test::WriteStoredRecord(reg);
-  reg.DeleteValue(kSettingsKeyPath, "SpinValue5");
+  reg.DeleteValue(kSettingsKeyPath, ValueNameOf(Spin::AnimationMinHeight).c_str());
   EXPECT_TRUE(Load().settingsRead);
-  EXPECT_EQ(settings.SpinValue(5), 32);
-  EXPECT_EQ(settings.SpinValue(4), StoredSpinValue(4));
-  EXPECT_EQ(settings.SpinValue(6), StoredSpinValue(6));
+  EXPECT_EQ(settings.Get(Spin::AnimationMinHeight), 32);
+  EXPECT_EQ(settings.Get(Spin::AnimationMinWidth), StoredSpinValue(Spin::AnimationMinWidth));
+  EXPECT_EQ(settings.Get(Spin::AnimationMaxWidth), StoredSpinValue(Spin::AnimationMaxWidth));
 }
 
 TEST_F(LoadSettingsTest, WrongTypeEndsTheSettingsBlockOnly) {
   test::WriteStoredRecord(reg);
   reg.SetRaw(kExclusionsKeyPath, "notepad.exe", REG_BINARY, nullptr, 0);
-  reg.SetString(kSettingsKeyPath, "CheckBoxChecked5", "1");
+  reg.SetString(kSettingsKeyPath, ValueNameOf(Check::WindowShadows).c_str(), "1");
   reg.SetString(kRunKeyPath, kRunValueName, kProgram);
   reg.SetString(kToolbarKeyPath, kShellToolbarValueName, "C:\\shell.bmp");
   const LoadReport report = Load();
   EXPECT_FALSE(report.settingsRead);
-  for (int n = 1; n <= 4; ++n) EXPECT_EQ(settings.CheckFlag(n), StoredCheckFlag(n)) << n;
+  // The checks read before the shadows' are kept; it and the rest are defaults.
   const Settings defaults = DefaultSettings();
-  for (int n = 5; n <= kCheckFlagCount; ++n) EXPECT_EQ(settings.CheckFlag(n), defaults.CheckFlag(n)) << n;
-  EXPECT_EQ(settings.spinValues, defaults.spinValues);
+  for (Check c : kAllChecks) {
+    const bool read = NumberOf(c) < NumberOf(Check::WindowShadows);
+    EXPECT_EQ(settings.Get(c), read ? StoredCheckFlag(c) : defaults.Get(c)) << ValueNameOf(c).c_str();
+  }
+  EXPECT_EQ(test::ValuesOf(settings, kAllSpins), test::ValuesOf(defaults, kAllSpins));
   EXPECT_EQ(settings.Text(TextField::StartText), "Vor");
   EXPECT_EQ(list, ExclusionList{"kept-from-dialog.exe"}) << "exclusions not read";
   EXPECT_TRUE(outside.runAtStartup) << "the Run value is still read";
@@ -136,15 +141,16 @@ TEST_F(LoadSettingsTest, NoBadValueCrashesOrCorruptsEarlierValues) {
   for (const Bad& bad : bads) {
     SCOPED_TRACE(testing::Message() << "type " << bad.type << " size " << bad.data.size());
     test::WriteStoredRecord(reg);
-    reg.SetRaw(kSettingsKeyPath, "SpinValue9", bad.type, bad.data.data(),
+    reg.SetRaw(kSettingsKeyPath, ValueNameOf(Spin::DragMinWidth).c_str(), bad.type, bad.data.data(),
                static_cast<DWORD>(bad.data.size()));
     Load();
-    EXPECT_EQ(settings.checkFlags[17], StoredCheckFlag(18));
-    for (int n = 1; n <= 8; ++n) EXPECT_EQ(settings.SpinValue(n), StoredSpinValue(n)) << n;
-    for (int n = 9; n <= kSpinValueCount; ++n) {
-      EXPECT_EQ(settings.SpinValue(n), DefaultSettings().SpinValue(n)) << n;
+    EXPECT_EQ(settings.Get(Check::SystemColours), StoredCheckFlag(Check::SystemColours));
+    for (Spin v : kAllSpins) {
+      const bool read = NumberOf(v) < NumberOf(Spin::DragMinWidth);
+      EXPECT_EQ(settings.Get(v), read ? StoredSpinValue(v) : DefaultSettings().Get(v))
+          << ValueNameOf(v).c_str();
     }
-    EXPECT_EQ(settings.radioFlags, DefaultSettings().radioFlags);
+    EXPECT_EQ(test::ValuesOf(settings, kAllRadios), test::ValuesOf(DefaultSettings(), kAllRadios));
   }
 
   // Bad text values: the families are all read, the texts stop at the bad one.
@@ -157,7 +163,7 @@ TEST_F(LoadSettingsTest, NoBadValueCrashesOrCorruptsEarlierValues) {
     reg.SetRaw(kSettingsKeyPath, "MDIWallpaper", bad.type, bad.data.data(),
                static_cast<DWORD>(bad.data.size()));
     EXPECT_FALSE(Load().settingsRead);
-    EXPECT_EQ(settings.MultiRadio(3), test::StoredMultiRadio(3));
+    EXPECT_EQ(settings.Get(Choice::StartCaption), test::StoredMultiRadio(Choice::StartCaption));
     EXPECT_EQ(settings.Text(TextField::WindowWallpaper),
               test::StoredText(TextField::WindowWallpaper).c_str());
     EXPECT_TRUE(settings.Text(TextField::MDIWallpaper).Empty());
@@ -167,19 +173,19 @@ TEST_F(LoadSettingsTest, NoBadValueCrashesOrCorruptsEarlierValues) {
 
 TEST_F(LoadSettingsTest, DecodesStoredNumbers) {
   test::WriteStoredRecord(reg);
-  reg.SetDword(kSettingsKeyPath, "SpinValue1", 65636);
-  reg.SetDword(kSettingsKeyPath, "MultiRadio1", 12);
-  reg.SetDword(kSettingsKeyPath, "MultiRadio2", 0x10A);
-  reg.SetDword(kSettingsKeyPath, "CheckBoxChecked1", 0xFFFFFFFF);
-  reg.SetDword(kSettingsKeyPath, "CheckBoxChecked4", 7);
-  reg.SetDword(kSettingsKeyPath, "RadioChecked3", 2);
+  reg.SetDword(kSettingsKeyPath, ValueNameOf(Spin::BoxThickness).c_str(), 65636);
+  reg.SetDword(kSettingsKeyPath, ValueNameOf(Choice::OpenStyle).c_str(), 12);
+  reg.SetDword(kSettingsKeyPath, ValueNameOf(Choice::CloseStyle).c_str(), 0x10A);
+  reg.SetDword(kSettingsKeyPath, ValueNameOf(Check::WindowsOpening).c_str(), 0xFFFFFFFF);
+  reg.SetDword(kSettingsKeyPath, ValueNameOf(Check::Popups).c_str(), 7);
+  reg.SetDword(kSettingsKeyPath, ValueNameOf(Radio::PatchOn).c_str(), 2);
   EXPECT_TRUE(Load().settingsRead);
-  EXPECT_EQ(settings.SpinValue(1), 100);
-  EXPECT_EQ(settings.MultiRadio(1), 12);
-  EXPECT_EQ(settings.MultiRadio(2), 10);
-  EXPECT_TRUE(settings.CheckFlag(1));
-  EXPECT_TRUE(settings.CheckFlag(4));
-  EXPECT_TRUE(settings.RadioFlag(3));
+  EXPECT_EQ(settings.Get(Spin::BoxThickness), 100);
+  EXPECT_EQ(settings.Get(Choice::OpenStyle), 12);
+  EXPECT_EQ(settings.Get(Choice::CloseStyle), 10);
+  EXPECT_TRUE(settings.Get(Check::WindowsOpening));
+  EXPECT_TRUE(settings.Get(Check::Popups));
+  EXPECT_TRUE(settings.Get(Radio::PatchOn));
 }
 
 TEST_F(LoadSettingsTest, RunValueMustNameThisVeryProgram) {

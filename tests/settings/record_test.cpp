@@ -2,8 +2,10 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <vector>
 #include <string>
 
+#include "option_values.h"
 #include "settings_record.h"
 
 namespace vornal {
@@ -11,19 +13,22 @@ namespace {
 
 TEST(SettingsRecord, DefaultsMatchAFreshInstall) {
   const Settings s = DefaultSettings();
-  for (int n = 1; n <= kCheckFlagCount; ++n) {
-    const bool expected = n == 1 || n == 2 || n == 3 || n == 7 || n == 8 || n == 17;
-    EXPECT_EQ(s.CheckFlag(n), expected) << "check flag " << n;
+  for (Check c : kAllChecks) {
+    const bool expected = c == Check::WindowsOpening || c == Check::WindowsClosing ||
+                          c == Check::TitledWindows || c == Check::SlideIn || c == Check::SlideOut ||
+                          c == Check::IconTextRecheck;
+    EXPECT_EQ(s.Get(c), expected) << ValueNameOf(c).c_str();
   }
-  const int spin[] = {6, 200, 200, 32, 32, 2048, 1536, 250, 32, 32, 1024, 512, 200, 220, 1000, 1000};
-  for (int n = 1; n <= kSpinValueCount; ++n) EXPECT_EQ(s.SpinValue(n), spin[n - 1]) << n;
-  EXPECT_TRUE(s.RadioFlag(1));
-  EXPECT_FALSE(s.RadioFlag(2));
-  EXPECT_FALSE(s.RadioFlag(3)) << "the patch starts switched off";
-  EXPECT_EQ(s.ColourValue(1), 0xFFFFFFu);
-  EXPECT_EQ(s.ColourValue(2), 0x808000u);
-  EXPECT_EQ(s.ColourValue(3), 0x800000u);
-  for (int n = 1; n <= kMultiRadioCount; ++n) EXPECT_EQ(s.MultiRadio(n), 1);
+  const std::vector<std::uint32_t> spin = {6,  200,  200, 32,  32,  2048, 1536, 250,
+                                           32, 32, 1024, 512, 200, 220,  1000, 1000};
+  EXPECT_EQ(test::ValuesOf(s, kAllSpins), spin);
+  EXPECT_TRUE(s.Get(Radio::ShadowDialogsOnly));
+  EXPECT_FALSE(s.Get(Radio::DragDialogsOnly));
+  EXPECT_FALSE(s.Get(Radio::PatchOn)) << "the patch starts switched off";
+  EXPECT_EQ(s.Get(Colour::IconText), 0xFFFFFFu);
+  EXPECT_EQ(s.Get(Colour::MdiBackground), 0x808000u);
+  EXPECT_EQ(s.Get(Colour::Desktop), 0x800000u);
+  for (Choice c : kAllChoices) EXPECT_EQ(s.Get(c), 1) << ValueNameOf(c).c_str();
   EXPECT_EQ(s.Text(TextField::StartText), "Vor");
   EXPECT_TRUE(s.Text(TextField::WindowWallpaper).Empty());
   EXPECT_TRUE(s.Text(TextField::MDIWallpaper).Empty());
@@ -57,30 +62,30 @@ TEST(SettingsRecord, RawValuesDecodeByFamily) {
   Settings s = DefaultSettings();
   for (std::uint32_t raw : {1u, 2u, 0x80000000u, 0xFFFFFFFFu}) {
     StoreRawValue(s, Family::CheckFlag, 4, raw);
-    EXPECT_TRUE(s.CheckFlag(4)) << raw;
+    EXPECT_TRUE(s.Get(Check::Popups)) << raw;
     StoreRawValue(s, Family::RadioFlag, 3, raw);
-    EXPECT_TRUE(s.RadioFlag(3)) << raw;
+    EXPECT_TRUE(s.Get(Radio::PatchOn)) << raw;
   }
   StoreRawValue(s, Family::CheckFlag, 1, 0);
-  EXPECT_FALSE(s.CheckFlag(1));
+  EXPECT_FALSE(s.Get(Check::WindowsOpening));
 
   StoreRawValue(s, Family::SpinValue, 1, 65636);
-  EXPECT_EQ(s.SpinValue(1), 100);
+  EXPECT_EQ(s.Get(Spin::BoxThickness), 100);
   StoreRawValue(s, Family::SpinValue, 16, 0xFFFFFFFFu);
-  EXPECT_EQ(s.SpinValue(16), 0xFFFF);
+  EXPECT_EQ(s.Get(Spin::StartCaptionInterval), 0xFFFF);
   StoreRawValue(s, Family::MultiRadio, 1, 12);
-  EXPECT_EQ(s.MultiRadio(1), 12) << "kept, not clamped to a button";
+  EXPECT_EQ(s.Get(Choice::OpenStyle), 12) << "kept, not clamped to a button";
   StoreRawValue(s, Family::MultiRadio, 2, 0x1234);
-  EXPECT_EQ(s.MultiRadio(2), 0x34);
+  EXPECT_EQ(s.Get(Choice::CloseStyle), 0x34);
   StoreRawValue(s, Family::ColourValue, 3, 0xFF123456u);
-  EXPECT_EQ(s.ColourValue(3), 0xFF123456u);
+  EXPECT_EQ(s.Get(Colour::Desktop), 0xFF123456u);
 
   // Numbers outside a family change nothing.
   const Settings before = s;
   StoreRawValue(s, Family::CheckFlag, 19, 1);
   StoreRawValue(s, Family::SpinValue, 0, 1);
-  EXPECT_EQ(s.checkFlags, before.checkFlags);
-  EXPECT_EQ(s.spinValues, before.spinValues);
+  EXPECT_EQ(test::ValuesOf(s, kAllChecks), test::ValuesOf(before, kAllChecks));
+  EXPECT_EQ(test::ValuesOf(s, kAllSpins), test::ValuesOf(before, kAllSpins));
 }
 
 TEST(SettingsRecord, FlagsAreWrittenAsZeroOrOne) {
@@ -114,12 +119,12 @@ TEST(SettingsRecord, ReadPlansCoverTheirFamiliesOnce) {
 
   const auto library = elements(LibraryReadPlan());
   EXPECT_EQ(library.size(), 14u + 13u + 2u + 2u + 3u);
-  EXPECT_EQ(library.count("CheckBoxChecked14"), 1u);
-  EXPECT_EQ(library.count("CheckBoxChecked15"), 0u);
-  EXPECT_EQ(library.count("SpinValue13"), 1u);
-  EXPECT_EQ(library.count("SpinValue14"), 0u);
-  EXPECT_EQ(library.count("RadioChecked3"), 0u);
-  EXPECT_EQ(library.count("ColourValue1"), 0u);
+  EXPECT_EQ(library.count(ValueNameOf(Check::ListViewWallpaper).c_str()), 1u);
+  EXPECT_EQ(library.count(ValueNameOf(Check::TaskbarTransparent).c_str()), 0u);
+  EXPECT_EQ(library.count(ValueNameOf(Spin::DragOpacity).c_str()), 1u);
+  EXPECT_EQ(library.count(ValueNameOf(Spin::TaskbarOpacity).c_str()), 0u);
+  EXPECT_EQ(library.count(ValueNameOf(Radio::PatchOn).c_str()), 0u);
+  EXPECT_EQ(library.count(ValueNameOf(Colour::IconText).c_str()), 0u);
   EXPECT_EQ(library.count("StartText"), 0u);
   for (const auto& name : library) EXPECT_EQ(control.count(name), 1u) << name;
 

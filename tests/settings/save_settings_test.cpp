@@ -26,16 +26,16 @@ class SaveSettingsTest : public ::testing::Test {
 TEST_F(SaveSettingsTest, WritesEveryValueAsDwordOrTextWithTheVersion) {
   ASSERT_TRUE(Save());
   const char* key = kSettingsKeyPath;
-  for (int n = 1; n <= kCheckFlagCount; ++n) {
-    EXPECT_EQ(reg.Dword(key, test::Name(Family::CheckFlag, n).c_str()), settings.CheckFlag(n) ? 1u : 0u);
+  for (Check c : kAllChecks) {
+    EXPECT_EQ(reg.Dword(key, ValueNameOf(c).c_str()), settings.Get(c) ? 1u : 0u) << ValueNameOf(c).c_str();
   }
-  for (int n = 1; n <= kSpinValueCount; ++n) {
-    EXPECT_EQ(reg.Dword(key, test::Name(Family::SpinValue, n).c_str()), settings.SpinValue(n));
+  for (Spin v : kAllSpins) {
+    EXPECT_EQ(reg.Dword(key, ValueNameOf(v).c_str()), settings.Get(v)) << ValueNameOf(v).c_str();
   }
-  EXPECT_EQ(reg.Dword(key, "RadioChecked1"), 1u);
-  EXPECT_EQ(reg.Dword(key, "RadioChecked3"), 0u);
-  EXPECT_EQ(reg.Dword(key, "ColourValue2"), 0x808000u);
-  EXPECT_EQ(reg.Dword(key, "MultiRadio3"), 1u);
+  EXPECT_EQ(reg.Dword(key, ValueNameOf(Radio::ShadowDialogsOnly).c_str()), 1u);
+  EXPECT_EQ(reg.Dword(key, ValueNameOf(Radio::PatchOn).c_str()), 0u);
+  EXPECT_EQ(reg.Dword(key, ValueNameOf(Colour::MdiBackground).c_str()), 0x808000u);
+  EXPECT_EQ(reg.Dword(key, ValueNameOf(Choice::StartCaption).c_str()), 1u);
   EXPECT_EQ(reg.TypeOf(key, "StartText"), static_cast<DWORD>(REG_SZ));
   EXPECT_EQ(reg.String(key, "StartText"), "Vor");
   EXPECT_EQ(reg.String(key, "TVWallpaper"), "");
@@ -53,11 +53,11 @@ TEST_F(SaveSettingsTest, SavedRecordLoadsBackUnchanged) {
   ASSERT_TRUE(Save());
   Settings again;
   ASSERT_TRUE(LoadSettings(reg.Root(), kProgram, again, dialogList, dialogOutside).settingsRead);
-  EXPECT_EQ(again.checkFlags, loaded.checkFlags);
-  EXPECT_EQ(again.spinValues, loaded.spinValues);
-  EXPECT_EQ(again.radioFlags, loaded.radioFlags);
-  EXPECT_EQ(again.colourValues, loaded.colourValues);
-  EXPECT_EQ(again.multiRadio, loaded.multiRadio);
+  EXPECT_EQ(test::ValuesOf(again, kAllChecks), test::ValuesOf(loaded, kAllChecks));
+  EXPECT_EQ(test::ValuesOf(again, kAllSpins), test::ValuesOf(loaded, kAllSpins));
+  EXPECT_EQ(test::ValuesOf(again, kAllRadios), test::ValuesOf(loaded, kAllRadios));
+  EXPECT_EQ(test::ValuesOf(again, kAllColours), test::ValuesOf(loaded, kAllColours));
+  EXPECT_EQ(test::ValuesOf(again, kAllChoices), test::ValuesOf(loaded, kAllChoices));
   EXPECT_EQ(again.texts, loaded.texts);
 }
 
@@ -68,7 +68,8 @@ TEST_F(SaveSettingsTest, OldVersionIsRewrittenWithTheCurrentOne) {
   LoadSettings(reg.Root(), kProgram, settings, l, o);
   ASSERT_TRUE(Save());
   EXPECT_EQ(reg.String(kSettingsKeyPath, kVersionValueName), "V1.43");
-  EXPECT_EQ(reg.Dword(kSettingsKeyPath, "SpinValue1"), 6u) << "defaults replace the old values";
+  EXPECT_EQ(reg.Dword(kSettingsKeyPath, ValueNameOf(Spin::BoxThickness).c_str()), 6u)
+      << "defaults replace the old values";
 }
 
 TEST_F(SaveSettingsTest, ExclusionKeyHoldsExactlyTheList) {

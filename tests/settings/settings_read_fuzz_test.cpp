@@ -130,31 +130,25 @@ const FamilyNames& NamesOf(Family family) {
 std::string ValueNameOf(Family family, int n) { return NamesOf(family).prefix + std::to_string(n); }
 std::string TextNameOf(TextField field) { return kTextNames[static_cast<std::size_t>(field)]; }
 
-std::size_t Index(int n) { return static_cast<std::size_t>(n - 1); }
-
-// The element as a number, flags as 0 or 1.
-std::uint32_t NumberOf(const Settings& s, Family family, int n) {
-  switch (family) {
-    case Family::CheckFlag: return s.checkFlags[Index(n)] ? 1u : 0u;
-    case Family::SpinValue: return s.spinValues[Index(n)];
-    case Family::RadioFlag: return s.radioFlags[Index(n)] ? 1u : 0u;
-    case Family::ColourValue: return s.colourValues[Index(n)];
-    case Family::MultiRadio: return s.multiRadio[Index(n)];
-  }
-  return 0;
-}
+// The element as a number, flags as 0 or 1: what the registry edge writes.
+std::uint32_t ElementOf(const Settings& s, Family family, int n) { return RawValue(s, family, n); }
 
 // A stored DWORD as the record holds it: flags are on for anything but 0,
 // spin values are 16-bit and multi-radio values 8-bit (higher bits dropped),
-// colours are kept whole.
-void Decode(Settings& s, Family family, int n, std::uint32_t raw) {
+// colours are kept whole. Worked out here and stored already decoded, which
+// the registry edge keeps as it is.
+std::uint32_t Decoded(Family family, std::uint32_t raw) {
   switch (family) {
-    case Family::CheckFlag: s.checkFlags[Index(n)] = raw != 0; break;
-    case Family::SpinValue: s.spinValues[Index(n)] = static_cast<std::uint16_t>(raw % 65536u); break;
-    case Family::RadioFlag: s.radioFlags[Index(n)] = raw != 0; break;
-    case Family::ColourValue: s.colourValues[Index(n)] = raw; break;
-    case Family::MultiRadio: s.multiRadio[Index(n)] = static_cast<std::uint8_t>(raw % 256u); break;
+    case Family::CheckFlag:
+    case Family::RadioFlag: return raw != 0 ? 1u : 0u;
+    case Family::SpinValue: return raw % 65536u;
+    case Family::MultiRadio: return raw % 256u;
+    case Family::ColourValue: return raw;
   }
+  return raw;
+}
+void Decode(Settings& s, Family family, int n, std::uint32_t raw) {
+  StoreRawValue(s, family, n, Decoded(family, raw));
 }
 
 enum class VersionVerdict { NotANumber, TooOld, Supported };
@@ -357,8 +351,8 @@ std::vector<std::string> Differences(const Settings& expected, const Settings& a
   }
   for (const FamilyNames& names : kFamilies) {
     for (int n = 1; n <= names.count; ++n) {
-      const std::uint32_t e = NumberOf(expected, names.family, n);
-      const std::uint32_t a = NumberOf(actual, names.family, n);
+      const std::uint32_t e = ElementOf(expected, names.family, n);
+      const std::uint32_t a = ElementOf(actual, names.family, n);
       if (e != a) {
         lines.push_back(ValueNameOf(names.family, n) + ": expected " + ShowNumber(e) +
                         ", actual " + ShowNumber(a));
@@ -408,13 +402,7 @@ bool Apply(Settings& s, const FieldChange& change) {
     for (int n = 1; n <= names.count; ++n) {
       if (change.value != ValueNameOf(names.family, n)) continue;
       if (change.isText) return false;
-      switch (names.family) {
-        case Family::CheckFlag: s.checkFlags[Index(n)] = change.number != 0; break;
-        case Family::SpinValue: s.spinValues[Index(n)] = static_cast<std::uint16_t>(change.number); break;
-        case Family::RadioFlag: s.radioFlags[Index(n)] = change.number != 0; break;
-        case Family::ColourValue: s.colourValues[Index(n)] = change.number; break;
-        case Family::MultiRadio: s.multiRadio[Index(n)] = static_cast<std::uint8_t>(change.number); break;
-      }
+      StoreRawValue(s, names.family, n, change.number);
       return true;
     }
   }

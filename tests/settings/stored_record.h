@@ -4,33 +4,30 @@
 
 #include <string>
 
+#include "option_values.h"
 #include "registry_layout.h"
 #include "scratch_registry.h"
 #include "settings_record.h"
 
 namespace vornal::test {
 
-inline bool StoredCheckFlag(int n) { return !DefaultSettings().CheckFlag(n); }
-inline std::uint16_t StoredSpinValue(int n) { return static_cast<std::uint16_t>(1000 + n); }
-inline bool StoredRadioFlag(int n) { return !DefaultSettings().RadioFlag(n); }
-inline std::uint32_t StoredColour(int n) { return 0x00010203u * static_cast<std::uint32_t>(n); }
-inline std::uint8_t StoredMultiRadio(int n) { return static_cast<std::uint8_t>(n + 3); }
+// Numbers grow with the option's number, so that no two options hold the
+// same value.
+inline bool StoredCheckFlag(Check c) { return !DefaultSettings().Get(c); }
+inline std::uint16_t StoredSpinValue(Spin v) { return static_cast<std::uint16_t>(1000 + NumberOf(v)); }
+inline bool StoredRadioFlag(Radio r) { return !DefaultSettings().Get(r); }
+inline std::uint32_t StoredColour(Colour c) { return 0x00010203u * static_cast<std::uint32_t>(NumberOf(c)); }
+inline std::uint8_t StoredMultiRadio(Choice c) { return static_cast<std::uint8_t>(NumberOf(c) + 3); }
 inline std::string StoredText(TextField f) { return std::string("C:\\stored\\") + TextFieldName(f); }
-
-inline std::string Name(Family family, int n) {
-  ValueName name;
-  FormatValueName(family, n, name);
-  return name.c_str();
-}
 
 // Writes every value of the record with the stored test data.
 inline void WriteStoredRecord(ScratchRegistry& reg, const char* version = "V1.43") {
   const char* key = kSettingsKeyPath;
-  for (int n = 1; n <= kCheckFlagCount; ++n) reg.SetDword(key, Name(Family::CheckFlag, n).c_str(), StoredCheckFlag(n));
-  for (int n = 1; n <= kSpinValueCount; ++n) reg.SetDword(key, Name(Family::SpinValue, n).c_str(), StoredSpinValue(n));
-  for (int n = 1; n <= kRadioFlagCount; ++n) reg.SetDword(key, Name(Family::RadioFlag, n).c_str(), StoredRadioFlag(n));
-  for (int n = 1; n <= kColourValueCount; ++n) reg.SetDword(key, Name(Family::ColourValue, n).c_str(), StoredColour(n));
-  for (int n = 1; n <= kMultiRadioCount; ++n) reg.SetDword(key, Name(Family::MultiRadio, n).c_str(), StoredMultiRadio(n));
+  for (Check c : kAllChecks) reg.SetDword(key, ValueNameOf(c).c_str(), StoredCheckFlag(c));
+  for (Spin v : kAllSpins) reg.SetDword(key, ValueNameOf(v).c_str(), StoredSpinValue(v));
+  for (Radio r : kAllRadios) reg.SetDword(key, ValueNameOf(r).c_str(), StoredRadioFlag(r));
+  for (Colour c : kAllColours) reg.SetDword(key, ValueNameOf(c).c_str(), StoredColour(c));
+  for (Choice c : kAllChoices) reg.SetDword(key, ValueNameOf(c).c_str(), StoredMultiRadio(c));
   for (int f = 0; f < kTextFieldCount; ++f) {
     const auto field = static_cast<TextField>(f);
     reg.SetString(key, TextFieldName(field), StoredText(field));

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <string>
 
+#include "option_catalogue.h"
 #include "program_under_test.h"
 #include "registry_key.h"
 #include "registry_layout.h"
@@ -32,6 +33,7 @@ inline std::uint32_t StoredDword(const char* name) {
   RegistryKey::OpenForRead(HKEY_CURRENT_USER, kSettingsKeyPath).ReadDword(name, v);
   return v;
 }
+inline std::uint32_t StoredDword(const ValueName& name) { return StoredDword(name.c_str()); }
 
 // Calls visit with the id of every running process of that executable.
 template <typename Visit>

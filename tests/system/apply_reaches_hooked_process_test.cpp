@@ -99,7 +99,7 @@ TEST_F(ApplyReachesHookedProcess, ExcludedProgramReloadsButGetsNoEffect) {
   // As Apply would: the key first, then the broadcast.
   const UINT updated = RegisterWindowMessageA("Vornal_SettingsUpdated");
   SetExclusions({"vornal_drag_target.exe"});
-  SetSettingsDword("SpinValue13", 99);
+  SetSettingsDword(ValueNameOf(Spin::DragOpacity), 99);
   target.Send(updated);
   EXPECT_EQ(target.BeginDrag(800, 400), kOpaque) << "excluded";
   target.EndDrag();

@@ -53,10 +53,10 @@ class SharedPictures : public VornalProcess {
     VornalProcess::SetUp();
     ASSERT_TRUE(Write(path, kA));
     ResetSettingsKey();
-    SetSettingsDword("CheckBoxChecked1", 0);  // no animation: quicker windows
-    SetSettingsDword("CheckBoxChecked2", 0);
-    SetSettingsDword("CheckBoxChecked10", 1);
-    SetSettingsDword("RadioChecked3", 1);
+    SetSettingsDword(ValueNameOf(Check::WindowsOpening), 0);  // no animation: quicker windows
+    SetSettingsDword(ValueNameOf(Check::WindowsClosing), 0);
+    SetSettingsDword(ValueNameOf(Check::WindowWallpaper), 1);
+    SetSettingsDword(ValueNameOf(Radio::PatchOn), 1);
     SetSettingsText("WindowWallpaper", path.c_str());
   }
   void TearDown() override {
