@@ -50,17 +50,15 @@ struct Settings {
 
   std::array<SettingText, kTextFieldCount> texts{};
 
-  // One-based accessors, numbered as the options are everywhere else.
-  bool CheckFlag(int n) const { return checkFlags[static_cast<std::size_t>(n - 1)]; }
-  std::uint16_t SpinValue(int n) const { return spinValues[static_cast<std::size_t>(n - 1)]; }
-  bool RadioFlag(int n) const { return radioFlags[static_cast<std::size_t>(n - 1)]; }
-  std::uint32_t ColourValue(int n) const { return colourValues[static_cast<std::size_t>(n - 1)]; }
-  std::uint8_t MultiRadio(int n) const { return multiRadio[static_cast<std::size_t>(n - 1)]; }
-
+ private:
   template <typename Option>
   static constexpr std::size_t Index(Option o) noexcept {
     return static_cast<std::size_t>(NumberOf(o) - 1);
   }
+
+  // Numbers reach the families only through the registry edge.
+  friend void StoreRawValue(Settings&, Family, int, std::uint32_t);
+  friend std::uint32_t RawValue(const Settings&, Family, int);
 
   std::array<bool, kCheckFlagCount> checkFlags{};
   std::array<std::uint16_t, kSpinValueCount> spinValues{};
