@@ -9,8 +9,8 @@
 
 #include <cstdio>
 
-#include "core/library_settings.h"
-#include "core/library_startup.h"
+#include "dispatch/library_settings.h"
+#include "dispatch/library_startup.h"
 #include "hook_compare.h"
 #include "import_slot.h"
 #include "settings_record.h"

@@ -11,9 +11,9 @@
 #include <string>
 
 #include "bench_timing.h"
-#include "core/library_settings.h"
-#include "core/library_startup.h"
 #include "core/library_state.h"
+#include "dispatch/library_settings.h"
+#include "dispatch/library_startup.h"
 #include "hook_compare.h"
 #include "import_slot.h"
 #include "test_bitmap.h"

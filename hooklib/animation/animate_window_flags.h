@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "animation/animation_options.h"
+#include "options/animation_options.h"
 
 namespace vornal::hooklib {
 

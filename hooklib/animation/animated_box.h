@@ -7,8 +7,8 @@
 
 #include <cstdint>
 
-#include "animation/animation_options.h"
 #include "animation/box_geometry.h"
+#include "options/animation_options.h"
 
 namespace vornal::hooklib {
 

@@ -2,7 +2,7 @@
 // time.
 #pragma once
 
-#include "animation/animation_options.h"
+#include "options/animation_options.h"
 
 namespace vornal::hooklib {
 

@@ -6,10 +6,10 @@
 
 #include <cstdint>
 
-#include "animation/animation_options.h"
 #include "core/upper_case.h"
 #include "core/window_box.h"
 #include "core/window_styles.h"
+#include "options/animation_options.h"
 
 namespace vornal::hooklib {
 

@@ -11,9 +11,9 @@
 
 #include <atomic>
 
-#include "core/library_options.h"
 #include "core/published.h"
-#include "core/version_flags.h"
+#include "options/library_options.h"
+#include "options/version_flags.h"
 
 namespace vornal::hooklib {
 

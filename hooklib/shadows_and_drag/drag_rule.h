@@ -7,25 +7,12 @@
 #include <cstdint>
 
 #include "core/window_box.h"
-#include "settings_record.h"
+#include "options/drag_options.h"
 
 namespace vornal::hooklib {
 
 inline constexpr std::uint32_t kLayeredExStyle = 0x00080000;  // WS_EX_LAYERED
 inline constexpr char kDialogClassName[] = "#32770";
-inline constexpr std::uint8_t kOpaqueAlpha = 255;
-
-struct DragOptions {
-  bool transparentDragging = false;  // Check::TransparentDragging
-  bool dragDialogsOnly = false;      // Radio::DragDialogsOnly
-  std::uint16_t minWidth = 0;   // Spin::DragMinWidth
-  std::uint16_t minHeight = 0;  // Spin::DragMinHeight
-  std::uint16_t maxWidth = 0;   // Spin::DragMaxWidth
-  std::uint16_t maxHeight = 0;  // Spin::DragMaxHeight
-  std::uint8_t dragOpacity = kOpaqueAlpha;  // low byte of Spin::DragOpacity
-};
-
-DragOptions DragOptionsFrom(const Settings& settings) noexcept;
 
 // First stage, from the extended style alone: the option is on, the window
 // is not layered already (its own program may have made it so), and no other

@@ -6,10 +6,6 @@
 
 namespace vornal::hooklib {
 
-ShadowOptions ShadowOptionsFrom(const Settings& settings) noexcept {
-  return {settings.Get(Check::WindowShadows), settings.Get(Radio::ShadowDialogsOnly)};
-}
-
 bool ShadowDue(const ShadowOptions& options, bool opening, std::uint32_t style) noexcept {
   return options.dropShadows && opening && ws::HasFullCaption(style);
 }

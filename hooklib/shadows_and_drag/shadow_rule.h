@@ -5,18 +5,11 @@
 
 #include <cstdint>
 
-#include "settings_record.h"
+#include "options/shadow_options.h"
 
 namespace vornal::hooklib {
 
 inline constexpr std::uint32_t kDropShadowClassStyle = 0x00020000;  // CS_DROPSHADOW
-
-struct ShadowOptions {
-  bool dropShadows = false;        // Check::WindowShadows
-  bool shadowDialogsOnly = true;   // Radio::ShadowDialogsOnly
-};
-
-ShadowOptions ShadowOptionsFrom(const Settings& settings) noexcept;
 
 // First stage, from what the animation step has decided: the window is
 // being opened (which needs "Windows opening" on as well) and has a full

@@ -38,17 +38,6 @@ bool FramedWithCaption(const SurfaceFacts& f) noexcept {
 
 }  // namespace
 
-WallpaperOptions WallpaperOptionsFrom(const Settings& settings, bool beforeXP) noexcept {
-  WallpaperOptions o;
-  o.windowWallpaper = settings.Get(Check::WindowWallpaper);
-  o.mdiWallpaper = settings.Get(Check::MdiWallpaper);
-  o.tabbedPages = settings.Get(Check::TabbedPages);
-  o.treeViewWallpaper = settings.Get(Check::TreeViewWallpaper);
-  o.listViewWallpaper = settings.Get(Check::ListViewWallpaper);
-  o.beforeXP = beforeXP;
-  return o;
-}
-
 bool NeedsPageFacts(const char* upperClass, std::uint32_t style) noexcept {
   return (style & ws::kPopup) == 0 && Is(upperClass, "#32770");
 }

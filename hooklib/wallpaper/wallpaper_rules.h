@@ -10,7 +10,7 @@
 
 #include "core/window_box.h"
 #include "core/window_styles.h"
-#include "settings_record.h"
+#include "options/wallpaper_options.h"
 
 namespace vornal::hooklib {
 
@@ -20,17 +20,6 @@ inline constexpr std::uint32_t kTransparent = 0x8000;  // TBSTYLE_TRANSPARENT
 inline constexpr std::uint32_t kCustomErase = 0x2000;  // TBSTYLE_CUSTOMERASE
 inline constexpr std::uint32_t kNoScroll = 0x2000;     // LVS_NOSCROLL
 }  // namespace wallpaper_bits
-
-struct WallpaperOptions {
-  bool windowWallpaper = false;  // Check::WindowWallpaper
-  bool mdiWallpaper = false;     // Check::MdiWallpaper
-  bool tabbedPages = false;      // Check::TabbedPages: pages beside a visible tab control too
-  bool treeViewWallpaper = false;  // Check::TreeViewWallpaper
-  bool listViewWallpaper = false;  // Check::ListViewWallpaper: list views and list boxes
-  bool beforeXP = true;          // the library's before-XP flag
-};
-
-WallpaperOptions WallpaperOptionsFrom(const Settings& settings, bool beforeXP) noexcept;
 
 // What the window wallpaper rule looks at.
 struct SurfaceFacts {

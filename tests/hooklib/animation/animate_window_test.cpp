@@ -8,9 +8,9 @@
 
 #include <vector>
 
-#include "core/library_settings.h"
-#include "core/library_startup.h"
 #include "core/library_state.h"
+#include "dispatch/library_settings.h"
+#include "dispatch/library_startup.h"
 
 extern "C" LRESULT CALLBACK VornalHook(int nCode, WPARAM wParam, LPARAM lParam) noexcept;
 

@@ -9,7 +9,7 @@
 #include <thread>
 #include <vector>
 
-#include "core/library_startup.h"
+#include "dispatch/library_startup.h"
 #include "import_slot.h"
 #include "test_bitmap.h"
 #include "wallpaper/wallpaper_handlers.h"

@@ -3,10 +3,11 @@
 #include <windows.h>
 
 #include "animation/animation_handlers.h"
-#include "core/library_settings.h"
-#include "core/library_startup.h"
 #include "core/library_state.h"
-#include "core/message_routes.h"
+#include "dispatch/active_routes.h"
+#include "dispatch/library_settings.h"
+#include "dispatch/library_startup.h"
+#include "dispatch/message_routes.h"
 #include "shadows_and_drag/transparent_drag.h"
 #include "wallpaper/wallpaper_handlers.h"
 

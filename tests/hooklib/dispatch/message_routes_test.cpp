@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <utility>
 
-#include "core/message_routes.h"
+#include "dispatch/message_routes.h"
 
 namespace vornal::hooklib {
 namespace {

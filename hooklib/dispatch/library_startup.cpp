@@ -1,12 +1,12 @@
-#include "core/library_startup.h"
+#include "dispatch/library_startup.h"
 
 #include <windows.h>
 #include <mmsystem.h>
 
 #include "core/fpu_control.h"
-#include "core/library_settings.h"
 #include "core/library_state.h"
-#include "core/version_flags.h"
+#include "dispatch/library_settings.h"
+#include "options/version_flags.h"
 #include "wallpaper/wallpaper_load.h"
 
 namespace vornal::hooklib {

@@ -1,25 +1,6 @@
-#include "core/library_options.h"
+#include "dispatch/active_routes.h"
 
 namespace vornal::hooklib {
-
-LibraryOptions OptionsFor(const Settings& settings, bool processEnabled,
-                          const VersionFlags& flags) noexcept {
-  LibraryOptions o;
-  o.processEnabled = processEnabled;
-  o.animation = AnimationOptionsFrom(settings);
-  o.animation.animateMenus = flags.oldSystem;
-  o.shadows = ShadowOptionsFrom(settings);
-  o.drag = DragOptionsFrom(settings);
-  o.wallpaper = WallpaperOptionsFrom(settings, flags.beforeXP);
-  if (!processEnabled) {
-    o.animation.animateOpening = o.animation.animateClosing = false;
-    o.shadows.dropShadows = false;
-    o.drag.transparentDragging = false;
-    o.wallpaper.windowWallpaper = o.wallpaper.mdiWallpaper = false;
-    o.wallpaper.treeViewWallpaper = o.wallpaper.listViewWallpaper = false;
-  }
-  return o;
-}
 
 std::uint32_t ActiveRoutes(const LibraryOptions& o) noexcept {
   const AnimationOptions& a = o.animation;

@@ -1,4 +1,4 @@
-#include "animation/animation_options.h"
+#include "options/animation_options.h"
 
 namespace vornal::hooklib {
 

@@ -1,11 +1,12 @@
-#include "core/library_settings.h"
+#include "dispatch/library_settings.h"
 
 #include <windows.h>
 
-#include "core/executable_name.h"
 #include "core/exclusion_list.h"
+#include "core/executable_name.h"
 #include "core/fpu_control.h"
 #include "core/library_state.h"
+#include "dispatch/active_routes.h"
 #include "registry_layout.h"
 #include "settings_reader.h"
 #include "wallpaper/wallpaper_load.h"

@@ -7,15 +7,12 @@
 // natively.
 #pragma once
 
-#include <cstdint>
-
-#include "animation/animation_options.h"
-#include "core/message_routes.h"
-#include "core/version_flags.h"
+#include "options/animation_options.h"
+#include "options/drag_options.h"
+#include "options/shadow_options.h"
+#include "options/version_flags.h"
+#include "options/wallpaper_options.h"
 #include "settings_record.h"
-#include "shadows_and_drag/drag_rule.h"
-#include "shadows_and_drag/shadow_rule.h"
-#include "wallpaper/wallpaper_rules.h"
 
 namespace vornal::hooklib {
 
@@ -29,18 +26,5 @@ struct LibraryOptions {
 
 LibraryOptions OptionsFor(const Settings& settings, bool processEnabled,
                           const VersionFlags& flags) noexcept;
-
-// The bit of a route in a set of routes.
-constexpr std::uint32_t RouteBit(Route route) noexcept {
-  return std::uint32_t{1} << static_cast<unsigned>(route);
-}
-
-// The routes whose handlers can do anything under these options. The hook
-// procedure tests its message's bit before it calls a handler, so that a
-// message of a switched-off effect costs one test. The end of a move stays
-// routed whatever the options say: a window made transparent before a
-// reload switched dragging off (or excluded the program) must still become
-// opaque again.
-std::uint32_t ActiveRoutes(const LibraryOptions& options) noexcept;
 
 }  // namespace vornal::hooklib

@@ -1,7 +1,7 @@
 // The version flags for every system family the library meets.
 #include <gtest/gtest.h>
 
-#include "core/version_flags.h"
+#include "options/version_flags.h"
 
 namespace vornal::hooklib {
 namespace {

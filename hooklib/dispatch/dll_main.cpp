@@ -8,8 +8,8 @@
 // shared state then could only do harm.
 #include <windows.h>
 
-#include "core/library_startup.h"
 #include "core/library_state.h"
+#include "dispatch/library_startup.h"
 
 extern "C" BOOL WINAPI DllMain(HINSTANCE module, DWORD reason, LPVOID reserved) noexcept {
   if (reason == DLL_PROCESS_ATTACH) {

@@ -1,4 +1,4 @@
-#include "core/version_flags.h"
+#include "options/version_flags.h"
 
 namespace vornal::hooklib {
 

@@ -1,0 +1,24 @@
+#include "options/library_options.h"
+
+namespace vornal::hooklib {
+
+LibraryOptions OptionsFor(const Settings& settings, bool processEnabled,
+                          const VersionFlags& flags) noexcept {
+  LibraryOptions o;
+  o.processEnabled = processEnabled;
+  o.animation = AnimationOptionsFrom(settings);
+  o.animation.animateMenus = flags.oldSystem;
+  o.shadows = ShadowOptionsFrom(settings);
+  o.drag = DragOptionsFrom(settings);
+  o.wallpaper = WallpaperOptionsFrom(settings, flags.beforeXP);
+  if (!processEnabled) {
+    o.animation.animateOpening = o.animation.animateClosing = false;
+    o.shadows.dropShadows = false;
+    o.drag.transparentDragging = false;
+    o.wallpaper.windowWallpaper = o.wallpaper.mdiWallpaper = false;
+    o.wallpaper.treeViewWallpaper = o.wallpaper.listViewWallpaper = false;
+  }
+  return o;
+}
+
+}  // namespace vornal::hooklib

@@ -1,0 +1,54 @@
+// The routes that have anything to do under a set of options.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "dispatch/active_routes.h"
+
+namespace vornal::hooklib {
+namespace {
+
+Settings With(std::initializer_list<Check> checks) {
+  Settings s = DefaultSettings();
+  for (Check c : kAllChecks) s.Set(c, false);
+  for (Check c : checks) s.Set(c, true);
+  return s;
+}
+
+TEST(LibraryOptions, EachSwitchActivatesTheRoutesItsHandlersNeed) {
+  const auto bits = [](std::initializer_list<Route> routes) {
+    std::uint32_t b = RouteBit(Route::ExitSizeMove);
+    for (Route r : routes) b |= RouteBit(r);
+    return b;
+  };
+  struct Case {
+    std::initializer_list<Check> checks;
+    std::uint32_t routes;
+  };
+  const Case cases[] = {
+      {{}, bits({})},
+      {{Check::WindowsOpening}, bits({Route::WindowPosChanging})},
+      {{Check::WindowsClosing, Check::TitledWindows}, bits({Route::WindowPosChanging})},
+      {{Check::Popups}, bits({})},  // popups, but neither opening nor closing
+      {{Check::WindowsOpening, Check::Popups}, bits({Route::WindowPosChanging, Route::ShowWindow})},
+      {{Check::WindowShadows}, bits({})},  // shadows come with the opening step
+      {{Check::TransparentDragging}, bits({Route::Moving})},
+      {{Check::WindowWallpaper}, bits({Route::EraseBkgnd, Route::Activate})},
+      {{Check::MdiWallpaper}, bits({Route::EraseBkgnd, Route::MDIClientChanged, Route::Scrolled})},
+      {{Check::TabbedPages}, bits({})},
+      {{Check::TreeViewWallpaper},
+       bits({Route::EraseBkgnd, Route::Scrolled, Route::KillFocus, Route::SetCursor})},
+      {{Check::ListViewWallpaper},
+       bits({Route::EraseBkgnd, Route::Scrolled, Route::KillFocus, Route::CaptureChanged})},
+  };
+  for (const Case& c : cases) {
+    std::string checks;
+    for (Check check : c.checks) checks += std::string(ValueNameOf(check).c_str()) + ' ';
+    EXPECT_EQ(ActiveRoutes(OptionsFor(With(c.checks), true, VersionFlags{})), c.routes)
+        << "with " << checks;
+  }
+  EXPECT_EQ(ActiveRoutes(LibraryOptions{}) & RouteBit(Route::None), 0u) << "unlisted messages";
+}
+
+}  // namespace
+}  // namespace vornal::hooklib
