@@ -159,15 +159,18 @@ struct OptionFamily<Choice> {
   using Value = std::uint8_t;
 };
 
+// The five option enumerations, and nothing else, have a family and a number.
 template <typename Option>
+concept CatalogueOption = requires { OptionFamily<Option>::kFamily; };
+
+template <CatalogueOption Option>
 constexpr Family FamilyOf(Option) noexcept {
   return OptionFamily<Option>::kFamily;
 }
 
 // The number of an option within its family, as the registry has it.
-template <typename Option>
+template <CatalogueOption Option>
 constexpr int NumberOf(Option option) noexcept {
-  static_assert(OptionFamily<Option>::kFamily == FamilyOf(Option{}), "an option of the catalogue");
   return static_cast<int>(option);
 }
 
@@ -224,7 +227,6 @@ inline constexpr std::array<DefaultRow<Choice>, kMultiRadioCount> kChoiceDefault
 }};
 
 namespace catalogue_detail {
-// Row i names option i + 1: no option is missing, doubled or out of place.
 template <typename Option>
 constexpr Option OptionOf(Option option) noexcept {
   return option;
@@ -233,6 +235,7 @@ template <typename Option>
 constexpr Option OptionOf(const DefaultRow<Option>& row) noexcept {
   return row.option;
 }
+// Row i names option i + 1: no option is missing, doubled or out of place.
 template <typename Row, std::size_t N>
 constexpr bool RowsInNumberOrder(const std::array<Row, N>& rows) noexcept {
   for (std::size_t i = 0; i < N; ++i) {
@@ -269,16 +272,19 @@ struct PictureSlotRow {
   Check orSwitchOn;
 };
 inline constexpr std::array<PictureSlotRow, kPictureSlotCount> kPictureSlotRows = {{
-    {PictureSlot::Window, TextField::WindowWallpaper, Check::WindowWallpaper, Check::WindowWallpaper},
+    {PictureSlot::Window, TextField::WindowWallpaper, Check::WindowWallpaper,
+     Check::WindowWallpaper},
     {PictureSlot::Mdi, TextField::MDIWallpaper, Check::MdiWallpaper, Check::MdiWallpaper},
-    {PictureSlot::TreeView, TextField::TVWallpaper, Check::TreeViewWallpaper, Check::ListViewWallpaper},
+    {PictureSlot::TreeView, TextField::TVWallpaper, Check::TreeViewWallpaper,
+     Check::ListViewWallpaper},
 }};
-static_assert(kPictureSlotRows[0].slot == PictureSlot::Window && kPictureSlotRows[1].slot == PictureSlot::Mdi &&
+static_assert(kPictureSlotRows[0].slot == PictureSlot::Window &&
+              kPictureSlotRows[1].slot == PictureSlot::Mdi &&
               kPictureSlotRows[2].slot == PictureSlot::TreeView);
 
 struct Settings;
 
-// The switches of a slot's picture are on.
+// Either switch of a slot's picture is on.
 bool PictureWanted(const Settings& settings, PictureSlot slot) noexcept;
 
 // The text field that names a slot's picture file.
