@@ -33,7 +33,7 @@ TEST(ShellAdjuster, KeepsItsChangesInForceAndPutsBackWhatTheShellShowed) {
   ASSERT_EQ(adjuster.Windows().taskbar, shell.Taskbar());
 
   ShellOptions options = IconTextClear();
-  options.startCaptionMode = 4;
+  options.startCaptionMode = StartCaptionMode::Custom;
   options.startText = "Hi";
   options.systemColours = true;
   options.mdiBackground = workspace ^ 0x00102030;
