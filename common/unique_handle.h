@@ -1,41 +1,34 @@
-// Owns one kernel object handle (a process, thread, event or mutex) and
-// closes it on every path.
+// Owns one kernel object handle (a process, thread, event, mutex, file,
+// section, token or snapshot) and closes it on every path.
 #pragma once
 
 #include <windows.h>
 
-#include <utility>
+#include "unique_resource.h"
 
 namespace vornal {
 
-class UniqueHandle {
- public:
-  UniqueHandle() = default;
-  // Takes the result of a create or open call as it comes: null and
-  // INVALID_HANDLE_VALUE both mean "nothing owned".
-  explicit UniqueHandle(HANDLE handle) noexcept
-      : handle_(handle == INVALID_HANDLE_VALUE ? nullptr : handle) {}
-  ~UniqueHandle() { Reset(); }
-  UniqueHandle(UniqueHandle&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
-  UniqueHandle& operator=(UniqueHandle&& other) noexcept {
-    if (this != &other) {
-      Reset();
-      handle_ = std::exchange(other.handle_, nullptr);
-    }
-    return *this;
-  }
-  UniqueHandle(const UniqueHandle&) = delete;
-  UniqueHandle& operator=(const UniqueHandle&) = delete;
+struct KernelHandleTraits {
+  using Value = HANDLE;
+  // Create and open calls report failure as null or as
+  // INVALID_HANDLE_VALUE (CreateFile, CreateToolhelp32Snapshot), depending
+  // on the call: both mean "nothing owned".
+  static bool Owns(HANDLE handle) noexcept { return handle != nullptr && handle != INVALID_HANDLE_VALUE; }
+  static void Free(HANDLE handle) noexcept { CloseHandle(handle); }
+};
 
-  HANDLE Get() const noexcept { return handle_; }
-  explicit operator bool() const noexcept { return handle_ != nullptr; }
-  void Reset() noexcept {
-    if (handle_ != nullptr) CloseHandle(handle_);
-    handle_ = nullptr;
-  }
+using UniqueHandle = UniqueResource<KernelHandleTraits>;
 
- private:
-  HANDLE handle_ = nullptr;
+// The process and thread handles that CreateProcess fills in, owned
+// together from the moment the call returns.
+struct ProcessHandles {
+  ProcessHandles() noexcept = default;
+  explicit ProcessHandles(const PROCESS_INFORMATION& info) noexcept
+      : process(info.hProcess), thread(info.hThread), id(info.dwProcessId) {}
+
+  UniqueHandle process;
+  UniqueHandle thread;
+  DWORD id = 0;
 };
 
 }  // namespace vornal

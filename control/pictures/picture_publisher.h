@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <string>
 
+#include "gdi_owners.h"
 #include "picture_choice.h"
 #include "picture_set.h"
 #include "unique_handle.h"
