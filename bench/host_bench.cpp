@@ -16,6 +16,7 @@
 
 #include "hook_host.h"
 #include "host_protocol.h"
+#include "unique_handle.h"
 
 namespace {
 
@@ -27,36 +28,36 @@ struct Footprint {
 // The first running process of that executable other than this one.
 DWORD FindProcess(const char* exeName) {
   DWORD found = 0;
-  HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+  const vornal::UniqueHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
   PROCESSENTRY32 entry{};
   entry.dwSize = sizeof entry;
-  for (BOOL more = Process32First(snapshot, &entry); more && found == 0;
-       more = Process32Next(snapshot, &entry)) {
+  for (BOOL more = Process32First(snapshot.Get(), &entry); more && found == 0;
+       more = Process32Next(snapshot.Get(), &entry)) {
     if (lstrcmpiA(entry.szExeFile, exeName) == 0 && entry.th32ProcessID != GetCurrentProcessId()) {
       found = entry.th32ProcessID;
     }
   }
-  CloseHandle(snapshot);
   return found;
 }
 
 Footprint Measure(DWORD processId) {
   Footprint f;
-  HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
-  THREADENTRY32 thread{};
-  thread.dwSize = sizeof thread;
-  for (BOOL more = Thread32First(snapshot, &thread); more; more = Thread32Next(snapshot, &thread)) {
-    if (thread.th32OwnerProcessID == processId) ++f.threads;
+  {
+    const vornal::UniqueHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0));
+    THREADENTRY32 thread{};
+    thread.dwSize = sizeof thread;
+    for (BOOL more = Thread32First(snapshot.Get(), &thread); more;
+         more = Thread32Next(snapshot.Get(), &thread)) {
+      if (thread.th32OwnerProcessID == processId) ++f.threads;
+    }
   }
-  CloseHandle(snapshot);
-  HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, processId);
+  const vornal::UniqueHandle process(
+      OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, processId));
   PROCESS_MEMORY_COUNTERS_EX counters{};
-  if (process != nullptr &&
-      GetProcessMemoryInfo(process, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters),
-                           sizeof counters)) {
+  if (process && GetProcessMemoryInfo(process.Get(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters),
+                                      sizeof counters)) {
     f.privateBytes = counters.PrivateUsage;
   }
-  if (process != nullptr) CloseHandle(process);
   return f;
 }
 
@@ -96,25 +97,27 @@ int main(int argc, char** argv) {
 
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
-  PROCESS_INFORMATION idle{};
+  PROCESS_INFORMATION started{};
   char command[MAX_PATH + 32];
   std::snprintf(command, sizeof command, "\"%svornal_host_bench.exe\" --idle", Folder().c_str());
   if (!CreateProcessA(nullptr, command, nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                      &startup, &idle)) {
+                      &startup, &started)) {
     std::printf("cannot start the idle program\n");
     return 1;
   }
+  const vornal::UniqueHandle idle(started.hProcess);
+  const vornal::UniqueHandle idleThread(started.hThread);
   vornal::HookHost hookHost;
   if (hookHost.Start(host, vornal::SystemWow64Folder()) != vornal::OtherBitness::Running) {
     std::printf("the host did not start: %s\n", host.c_str());
-    TerminateProcess(idle.hProcess, 0);
+    TerminateProcess(idle.Get(), 0);
     return 1;
   }
   // Both have settled once the host has installed its hook.
   Sleep(2000);
   std::printf("%s\n", host.c_str());
   const Footprint hostFootprint = Measure(FindProcess(vornal::kHostFileName));
-  const Footprint idleFootprint = Measure(idle.dwProcessId);
+  const Footprint idleFootprint = Measure(started.dwProcessId);
   Print("hook host, its hook installed", hostFootprint);
   Print("a program of the same build that only waits", idleFootprint);
   std::printf("%-44s %+.1f KiB private, %+ld threads\n", "the host beyond it",
@@ -123,8 +126,6 @@ int main(int argc, char** argv) {
   std::fflush(stdout);
   Sleep(holdMs);
   hookHost.Stop();
-  TerminateProcess(idle.hProcess, 0);
-  CloseHandle(idle.hProcess);
-  CloseHandle(idle.hThread);
+  TerminateProcess(idle.Get(), 0);
   return 0;
 }

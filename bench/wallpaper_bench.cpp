@@ -14,6 +14,7 @@
 #include "core/library_state.h"
 #include "dispatch/library_settings.h"
 #include "dispatch/library_startup.h"
+#include "gdi_owners.h"
 #include "hook_compare.h"
 #include "import_slot.h"
 #include "test_bitmap.h"
@@ -66,11 +67,11 @@ void RunWallpaperBench() {
     std::printf("could not replace CallNextHookEx in this program's imports\n");
     return;
   }
-  const HDC screen = GetDC(nullptr);
+  const ScreenDC screen;
   std::printf("wallpaper handlers with no wallpaper loaded (library code linked in, "
               "CallNextHookEx stubbed for both):\n");
   CompareWithEmptyHook("WM_ERASEBKGND, no wallpaper loaded:",
-                       {0, 0, reinterpret_cast<WPARAM>(screen), WM_ERASEBKGND, sheet});
+                       {0, 0, reinterpret_cast<WPARAM>(screen.Get()), WM_ERASEBKGND, sheet});
   CompareWithEmptyHook("WM_SETCURSOR (a click), wallpapers off:",
                        {0, MAKELPARAM(HTCLIENT, WM_LBUTTONDOWN), 0, WM_SETCURSOR, sheet});
   CompareWithEmptyHook("WM_ACTIVATE (WA_ACTIVE), wallpapers off:",
@@ -80,26 +81,23 @@ void RunWallpaperBench() {
   // nothing to draw on, and 1920x1080 is larger than the test display.
   RECT client{};
   GetClientRect(sheet, &client);
-  const HDC target = CreateCompatibleDC(screen);
-  const HBITMAP pixels = CreateCompatibleBitmap(screen, 1920, 1080);
-  const HGDIOBJ replaced = SelectObject(target, pixels);
+  const UniqueMemoryDC target(CreateCompatibleDC(screen.Get()));
+  const UniqueBitmap pixels(CreateCompatibleBitmap(screen.Get(), 1920, 1080));
+  const SelectedObject drawnInto(target.Get(), pixels.Get());
   std::printf("one erase of a %ldx%ld client area, best of 5 rounds of 40:\n", client.right,
               client.bottom);
-  const double plain = EraseMs(sheet, target, false);
+  const double plain = EraseMs(sheet, target.Get(), false);
   std::printf("  %-36s %7.3f ms\n", "without the library:", plain);
   {
     // What copying every pixel once costs at the least, whatever the tiles.
-    const HDC whole = CreateCompatibleDC(screen);
-    const HBITMAP wholePixels = CreateCompatibleBitmap(screen, 1920, 1080);
-    const HGDIOBJ wholeReplaced = SelectObject(whole, wholePixels);
+    const UniqueMemoryDC whole(CreateCompatibleDC(screen.Get()));
+    const UniqueBitmap wholePixels(CreateCompatibleBitmap(screen.Get(), 1920, 1080));
+    const SelectedObject copiedFrom(whole.Get(), wholePixels.Get());
     const double copy = NanosecondsPerCall(40, [&] {
-                          BitBlt(target, 0, 0, 1920, 1080, whole, 0, 0, SRCCOPY);
+                          BitBlt(target.Get(), 0, 0, 1920, 1080, whole.Get(), 0, 0, SRCCOPY);
                           GdiFlush();
                         }) / 1e6;
     std::printf("  %-36s %7.3f ms\n", "one 1920x1080 BitBlt alone:", copy);
-    SelectObject(whole, wholeReplaced);
-    DeleteObject(wholePixels);
-    DeleteDC(whole);
   }
   const struct { int width, height; } tiles[] = {{64, 64}, {1024, 768}};
   for (const auto& t : tiles) {
@@ -114,17 +112,13 @@ void RunWallpaperBench() {
       std::printf("  %dx%d tile: not loaded\n", t.width, t.height);
       continue;
     }
-    const double tiled = EraseMs(sheet, target, true);
+    const double tiled = EraseMs(sheet, target.Get(), true);
     std::printf("  with a %4dx%-3d tile (kept as %ux%u): %7.3f ms, %.2f times the plain erase\n",
                 t.width, t.height, kept.width, kept.height, tiled, tiled / plain);
     DeleteFileA(path.c_str());
   }
   hooklib::ApplyLibrarySettings(DefaultSettings(), true);
   test::ReplaceImport(self, "user32.dll", "CallNextHookEx", next);
-  SelectObject(target, replaced);
-  DeleteObject(pixels);
-  DeleteDC(target);
-  ReleaseDC(nullptr, screen);
   DestroyWindow(other);
   DestroyWindow(sheet);
 }

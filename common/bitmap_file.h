@@ -10,6 +10,8 @@
 
 #ifdef _WIN32
 #include <windows.h>
+
+#include "gdi_owners.h"
 #endif
 
 namespace vornal {
@@ -45,9 +47,8 @@ bool CheckBitmapFile(const char* path, BitmapFileInfo& info) noexcept;
 
 // The bitmap of such a file as a DIB section, loaded only after the check
 // has passed (so that a damaged file never reaches the system's reader)
-// and only when it has the checked sides. Null otherwise. The caller owns
-// the bitmap.
-HBITMAP LoadBitmapFile(const char* path, BitmapFileInfo& info) noexcept;
+// and only when it has the checked sides. Empty otherwise.
+UniqueBitmap LoadBitmapFile(const char* path, BitmapFileInfo& info) noexcept;
 #endif
 
 }  // namespace vornal

@@ -1,6 +1,9 @@
 #include "picture_render.h"
 
+#include <utility>
+
 #include "bitmap_file.h"
+#include "gdi_owners.h"
 
 namespace vornal {
 
@@ -20,10 +23,8 @@ PictureBitmapInfo BitmapInfoFor(const PictureFormat& format, std::uint32_t width
 }
 
 PictureFormat ScreenPictureFormat() noexcept {
-  const HDC screen = GetDC(nullptr);
-  const int bits = screen != nullptr ? GetDeviceCaps(screen, BITSPIXEL) : 32;
-  if (screen != nullptr) ReleaseDC(nullptr, screen);
-  return FormatForScreen(bits);
+  const ScreenDC screen;
+  return FormatForScreen(screen ? GetDeviceCaps(screen.Get(), BITSPIXEL) : 32);
 }
 
 bool RenderedSizeOf(const char* path, TileSize& size) noexcept {
@@ -38,42 +39,40 @@ bool RenderPictureFile(const char* path, const PictureFormat& format, HANDLE sec
   BitmapFileInfo info;
   // The system's reader sees only files whose header promises a whole
   // bitmap of a sensible size.
-  const HBITMAP file = LoadBitmapFile(path, info);
-  if (file == nullptr) return false;
+  const UniqueBitmap file = LoadBitmapFile(path, info);
+  if (!file) return false;
   const TileSize picture{static_cast<std::uint16_t>(info.width), static_cast<std::uint16_t>(info.height)};
   const TileSize tile = RepeatedTileSize(picture.width, picture.height);
   const PictureBitmapInfo bitmapInfo = BitmapInfoFor(format, tile.width, tile.height);
   void* bits = nullptr;
-  const HBITMAP dib = CreateDIBSection(nullptr, reinterpret_cast<const BITMAPINFO*>(&bitmapInfo),
-                                       DIB_RGB_COLORS, &bits, section, offset);
-  const HDC target = dib != nullptr ? CreateCompatibleDC(nullptr) : nullptr;
-  const HDC source = target != nullptr ? CreateCompatibleDC(nullptr) : nullptr;
+  UniqueBitmap dib(CreateDIBSection(nullptr, reinterpret_cast<const BITMAPINFO*>(&bitmapInfo),
+                                    DIB_RGB_COLORS, &bits, section, offset));
+  if (!dib) return false;
+  const UniqueMemoryDC target(CreateCompatibleDC(nullptr));
+  if (!target) return false;
+  const UniqueMemoryDC source(CreateCompatibleDC(nullptr));
+  if (!source) return false;
   bool drawn = false;
-  if (source != nullptr) {
-    const HGDIOBJ targetWas = SelectObject(target, dib);
-    const HGDIOBJ sourceWas = SelectObject(source, file);
-    drawn = targetWas != nullptr && sourceWas != nullptr;
+  {
+    const SelectedObject intoTarget(target.Get(), dib.Get());
+    const SelectedObject fromSource(source.Get(), file.Get());
+    drawn = intoTarget && fromSource;
     // Copies of the picture from the top-left corner on, the last ones cut
     // at the right and bottom, as the tiles will lie in a window.
     for (int y = 0; drawn && y < tile.height; y += picture.height) {
       for (int x = 0; drawn && x < tile.width; x += picture.width) {
-        drawn = BitBlt(target, x, y, picture.width, picture.height, source, 0, 0, SRCCOPY) != FALSE;
+        drawn = BitBlt(target.Get(), x, y, picture.width, picture.height, source.Get(), 0, 0, SRCCOPY) !=
+                FALSE;
       }
     }
-    if (targetWas != nullptr) SelectObject(target, targetWas);
-    if (sourceWas != nullptr) SelectObject(source, sourceWas);
-    // The pixels are read straight from memory later: nothing may wait in
-    // the thread's GDI batch.
-    GdiFlush();
   }
-  if (source != nullptr) DeleteDC(source);
-  if (target != nullptr) DeleteDC(target);
-  DeleteObject(file);
-  if (!drawn) {
-    if (dib != nullptr) DeleteObject(dib);
-    return false;
-  }
-  out = {dib, bits, tile};
+  // The pixels are read straight from memory later: nothing may wait in
+  // the thread's GDI batch.
+  GdiFlush();
+  if (!drawn) return false;
+  out.dib = std::move(dib);
+  out.bits = bits;
+  out.size = tile;
   return true;
 }
 

@@ -7,6 +7,7 @@
 
 #include <windows.h>
 
+#include "gdi_owners.h"
 #include "picture_set.h"
 
 namespace vornal {
@@ -24,7 +25,7 @@ PictureBitmapInfo BitmapInfoFor(const PictureFormat& format, std::uint32_t width
 PictureFormat ScreenPictureFormat() noexcept;
 
 struct RenderedPicture {
-  HBITMAP dib = nullptr;   // the caller deletes it; its pixels stay in section
+  UniqueBitmap dib;        // its pixels stay in section
   void* bits = nullptr;    // the top row
   TileSize size;
 };

@@ -6,6 +6,7 @@
 #include <commctrl.h>
 
 #include "resources/resource_ids.h"
+#include "gdi_owners.h"
 #include "host_protocol.h"
 #include "settings_store.h"
 #include "single_instance.h"
@@ -42,9 +43,8 @@ bool RegisterFormClass(HINSTANCE instance) {
 // Client area of 457 x 369 pixels at 96 DPI, centred on the desktop.
 void SizeAndCentre(HWND form) {
   const int dpi = [] {
-    HDC screen = GetDC(nullptr);
-    const int d = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
+    const ScreenDC screen;
+    const int d = GetDeviceCaps(screen.Get(), LOGPIXELSY);
     return d > 0 ? d : 96;
   }();
   RECT r{0, 0, MulDiv(457, dpi, 96), MulDiv(369, dpi, 96)};
@@ -252,9 +252,10 @@ bool FormMain::HandleControlMessage(UINT message, WPARAM wParam, LPARAM lParam,
     case WM_DRAWITEM: {
       const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
       if (item->CtlID < IDC_Shape1 || item->CtlID > IDC_Shape3) return false;
-      HBRUSH brush = CreateSolidBrush(ShapeColour(static_cast<int>(item->CtlID)));
-      FillRect(item->hDC, &item->rcItem, brush);
-      DeleteObject(brush);
+      {
+        const UniqueBrush brush(CreateSolidBrush(ShapeColour(static_cast<int>(item->CtlID))));
+        FillRect(item->hDC, &item->rcItem, brush.Get());
+      }
       FrameRect(item->hDC, &item->rcItem, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
       result = TRUE;
       return true;

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <climits>
 
+#include "gdi_owners.h"
 #include "group_box_paint.h"
 #include "resources/resource_ids.h"
 #include "spin_edits.h"
@@ -55,9 +56,8 @@ void OffsetChild(HWND child, int dx, int dy) {
 
 // Pixels at 96 DPI scaled like the form itself, which is sized in pixels.
 int ScaledPixels(int pixels) {
-  HDC screen = GetDC(nullptr);
-  const int dpi = screen != nullptr ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
-  if (screen != nullptr) ReleaseDC(nullptr, screen);
+  const ScreenDC screen;
+  const int dpi = screen ? GetDeviceCaps(screen.Get(), LOGPIXELSY) : 96;
   return MulDiv(pixels, dpi > 0 ? dpi : 96, 96);
 }
 

@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include "gdi_owners.h"
+
 namespace vornal {
 namespace {
 
@@ -11,9 +13,9 @@ LRESULT CALLBACK GroupBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lPar
                               DWORD_PTR) {
   if (message == WM_NCDESTROY) RemoveWindowSubclass(box, GroupBoxProc, 0);
   if (message != WM_PAINT) return DefSubclassProc(box, message, wParam, lParam);
-  PAINTSTRUCT paint;
-  HDC dc = BeginPaint(box, &paint);
-  HGDIOBJ oldFont = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(box, WM_GETFONT, 0, 0)));
+  const PaintDC paint(box);
+  const HDC dc = paint.Get();
+  const SelectedObject font(dc, reinterpret_cast<HFONT>(SendMessageA(box, WM_GETFONT, 0, 0)));
   RECT client;
   GetClientRect(box, &client);
   TEXTMETRICA metrics{};
@@ -39,8 +41,6 @@ LRESULT CALLBACK GroupBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lPar
     SetTextColor(dc, GetSysColor(IsWindowEnabled(box) ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
     DrawTextA(dc, caption, -1, &label, DT_SINGLELINE | DT_LEFT | DT_NOCLIP);
   }
-  SelectObject(dc, oldFont);
-  EndPaint(box, &paint);
   return 0;
 }
 

@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "bitmap_file.h"
+#include "gdi_owners.h"
 #include "resources/resource_ids.h"
 
 namespace vornal {
@@ -12,19 +13,18 @@ namespace {
 
 // What the hook procedure keeps while the dialog is open.
 struct Preview {
-  HBITMAP bitmap = nullptr;
+  UniqueBitmap bitmap;
   int width = 0;
   int height = 0;
 };
 
 void ShowPreview(HWND page, Preview& preview, const char* path) {
-  if (preview.bitmap != nullptr) DeleteObject(preview.bitmap);
   preview = Preview{};
   BitmapFileInfo info;
   // A damaged file shows nothing, and no error.
-  preview.bitmap = path != nullptr ? LoadBitmapFile(path, info) : nullptr;
+  if (path != nullptr) preview.bitmap = LoadBitmapFile(path, info);
   char size[32] = "";
-  if (preview.bitmap != nullptr) {
+  if (preview.bitmap) {
     preview.width = info.width;
     preview.height = info.height;
     std::snprintf(size, sizeof size, "%d x %d pixels", preview.width, preview.height);
@@ -37,7 +37,7 @@ void ShowPreview(HWND page, Preview& preview, const char* path) {
 // pictures are shown at their own size.
 void DrawPreview(const DRAWITEMSTRUCT& item, const Preview& preview) {
   FillRect(item.hDC, &item.rcItem, GetSysColorBrush(COLOR_BTNFACE));
-  if (preview.bitmap == nullptr || preview.width <= 0 || preview.height <= 0) return;
+  if (!preview.bitmap || preview.width <= 0 || preview.height <= 0) return;
   const int boxW = item.rcItem.right - item.rcItem.left;
   const int boxH = item.rcItem.bottom - item.rcItem.top;
   int w = preview.width;
@@ -51,15 +51,13 @@ void DrawPreview(const DRAWITEMSTRUCT& item, const Preview& preview) {
       h = boxH;
     }
   }
-  HDC source = CreateCompatibleDC(item.hDC);
-  if (source == nullptr) return;
-  HGDIOBJ old = SelectObject(source, preview.bitmap);
+  const UniqueMemoryDC source(CreateCompatibleDC(item.hDC));
+  if (!source) return;
+  const SelectedObject picture(source.Get(), preview.bitmap.Get());
   SetStretchBltMode(item.hDC, HALFTONE);
   SetBrushOrgEx(item.hDC, 0, 0, nullptr);
   StretchBlt(item.hDC, item.rcItem.left + (boxW - w) / 2, item.rcItem.top + (boxH - h) / 2, w,
-             h, source, 0, 0, preview.width, preview.height, SRCCOPY);
-  SelectObject(source, old);
-  DeleteDC(source);
+             h, source.Get(), 0, 0, preview.width, preview.height, SRCCOPY);
 }
 
 UINT_PTR CALLBACK PreviewHook(HWND page, UINT message, WPARAM, LPARAM lParam) {
@@ -113,7 +111,6 @@ bool RunPictureDialog(HWND owner, HINSTANCE instance, std::string& fileName) {
   ofn.lpTemplateName = MAKEINTRESOURCEA(IDD_PicturePreview);
   ofn.lCustData = reinterpret_cast<LPARAM>(&preview);
   const bool chosen = GetOpenFileNameA(&ofn) != FALSE;
-  if (preview.bitmap != nullptr) DeleteObject(preview.bitmap);
   if (chosen) fileName = path;
   return chosen;
 }

@@ -90,7 +90,7 @@ OtherBitness HookHost::Start(const std::string& hostPath, const std::string& wow
     stop_.Reset();
     return UncreatedHost(createError, SystemRuns32BitPrograms(wow64Folder));
   }
-  CloseHandle(info.hThread);
+  const UniqueHandle thread(info.hThread);  // never waited on
   process_ = UniqueHandle(info.hProcess);
 
   const HANDLE waits[] = {ready.Get(), process_.Get()};

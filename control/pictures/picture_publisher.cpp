@@ -17,12 +17,12 @@ namespace {
 // list away where the system knows it (Vista on); without it the objects
 // are still the user's alone.
 bool MakeReadOnly(HANDLE object) {
-  HANDLE token = nullptr;
-  if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token)) return false;
+  HANDLE opened = nullptr;
+  if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &opened)) return false;
+  const UniqueHandle token(opened);
   char buffer[256];
   DWORD size = 0;
-  const bool gotUser = GetTokenInformation(token, TokenUser, buffer, sizeof buffer, &size) != FALSE;
-  CloseHandle(token);
+  const bool gotUser = GetTokenInformation(token.Get(), TokenUser, buffer, sizeof buffer, &size) != FALSE;
   char* sid = nullptr;
   if (!gotUser || !ConvertSidToStringSidA(reinterpret_cast<TOKEN_USER*>(buffer)->User.Sid, &sid)) {
     return false;
@@ -117,7 +117,7 @@ bool PicturePublisher::MakeSet(std::uint32_t generation,
     // The pixels are drawn straight into the set, through a DIB over them.
     if (RenderPictureFile(paths[i].c_str(), format, section.Get(), static_cast<DWORD>(e.offset),
                           rendered)) {
-      set.dibs[static_cast<std::size_t>(i)] = UniqueBitmap(rendered.dib);
+      set.dibs[static_cast<std::size_t>(i)] = std::move(rendered.dib);
       e.present = rendered.size.width == e.width && rendered.size.height == e.height ? 1 : 0;
     }
   }

@@ -4,23 +4,23 @@
 
 #include "animation/box_frame.h"
 #include "core/fpu_control.h"
+#include "gdi_owners.h"
 
 namespace vornal::hooklib {
 
 bool DrawBoxFrame(const ScreenBox& box, POINT origin, std::uint16_t thickness) noexcept {
-  const HDC screen = GetDC(nullptr);
-  if (screen == nullptr) return false;
+  const ScreenDC screen;
+  if (!screen) return false;
   const BoxFrame frame = BoxFrameBars(box, thickness);
   for (int i = 0; i < frame.count; ++i) {
     const Bar& bar = frame.bars[i];
-    PatBlt(screen, ClampToInt32(static_cast<std::int64_t>(origin.x) + bar.left),
+    PatBlt(screen.Get(), ClampToInt32(static_cast<std::int64_t>(origin.x) + bar.left),
            ClampToInt32(static_cast<std::int64_t>(origin.y) + bar.top), bar.width, bar.height,
            DSTINVERT);
   }
   // PatBlt may wait in the thread's GDI batch; the outline has to be on the
   // screen before the step's pause, not whenever the batch fills.
   GdiFlush();
-  ReleaseDC(nullptr, screen);
   return true;
 }
 

@@ -13,6 +13,8 @@
 
 #include "picture_render.h"
 #include "picture_set.h"
+#include "unique_handle.h"
+#include "unique_view.h"
 #include "wallpaper/wallpaper_state.h"
 
 namespace vornal::hooklib {
@@ -26,16 +28,12 @@ bool FileExists(const char* path) noexcept {
 
 // The generation the directory names, or 0 without a directory.
 std::uint32_t CurrentGeneration() noexcept {
-  const HANDLE directory = OpenFileMappingA(FILE_MAP_READ, FALSE, kPictureDirectoryName);
-  if (directory == nullptr) return 0;
-  const void* view = MapViewOfFile(directory, FILE_MAP_READ, 0, 0, sizeof(PictureDirectory));
-  CloseHandle(directory);
-  if (view == nullptr) return 0;
-  const auto* d = static_cast<const PictureDirectory*>(view);
-  const std::uint32_t generation =
-      d->magic == kPictureDirectoryMagic ? __atomic_load_n(&d->generation, __ATOMIC_ACQUIRE) : 0;
-  UnmapViewOfFile(view);
-  return generation;
+  const UniqueHandle directory(OpenFileMappingA(FILE_MAP_READ, FALSE, kPictureDirectoryName));
+  if (!directory) return 0;
+  const UniqueView view(MapViewOfFile(directory.Get(), FILE_MAP_READ, 0, 0, sizeof(PictureDirectory)));
+  if (!view) return 0;
+  const auto* d = static_cast<const PictureDirectory*>(view.Get());
+  return d->magic == kPictureDirectoryMagic ? __atomic_load_n(&d->generation, __ATOMIC_ACQUIRE) : 0;
 }
 
 // The published set of that generation, mapped read-only and checked; null
@@ -43,20 +41,21 @@ std::uint32_t CurrentGeneration() noexcept {
 const void* MapSet(std::uint32_t generation) noexcept {
   PictureSetName name;
   PictureSetNameOf(generation, name);
-  const HANDLE set = OpenFileMappingA(FILE_MAP_READ, FALSE, name);
-  if (set == nullptr) return nullptr;
-  const void* view = MapViewOfFile(set, FILE_MAP_READ, 0, 0, 0);
-  CloseHandle(set);
-  if (view == nullptr) return nullptr;
+  const UniqueHandle set(OpenFileMappingA(FILE_MAP_READ, FALSE, name));
+  if (!set) return nullptr;
+  UniqueView view(MapViewOfFile(set.Get(), FILE_MAP_READ, 0, 0, 0));
+  if (!view) return nullptr;
   MEMORY_BASIC_INFORMATION region{};
   // The magic is written last: an acquire read of it comes before the rest.
-  const std::uint32_t magic = __atomic_load_n(static_cast<const std::uint32_t*>(view), __ATOMIC_ACQUIRE);
-  if (magic != kPictureSetMagic || VirtualQuery(view, &region, sizeof region) == 0 ||
-      !CheckPictureSet(view, region.RegionSize)) {
-    UnmapViewOfFile(view);
+  const std::uint32_t magic =
+      __atomic_load_n(static_cast<const std::uint32_t*>(view.Get()), __ATOMIC_ACQUIRE);
+  if (magic != kPictureSetMagic || VirtualQuery(view.Get(), &region, sizeof region) == 0 ||
+      !CheckPictureSet(view.Get(), region.RegionSize)) {
     return nullptr;
   }
-  return view;
+  // Handed to the pictures, which share it: Release() below unmaps it once
+  // no slot uses it.
+  return view.Release();
 }
 
 // The picture of slot i of a mapped set, when it is the file the settings
@@ -83,7 +82,9 @@ bool FromFile(const char* path, const PictureFormat& format, Picture& out) noexc
   out.width = made.size.width;
   out.height = made.size.height;
   out.view = nullptr;
-  out.own = made.dib;
+  // The slots are copied under the guard and given back by Release()
+  // below, so the picture holds its DIB by handle.
+  out.own = made.dib.Release();
   return true;
 }
 

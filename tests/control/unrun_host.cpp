@@ -7,17 +7,18 @@
 
 #include <string>
 
+#include "unique_handle.h"
+
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   char path[MAX_PATH] = {};
   const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
   if (length == 0 || length >= MAX_PATH) return 0;
   const std::string starts = std::string(path, length) + ".starts";
-  const HANDLE file = CreateFileA(starts.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr,
-                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file != INVALID_HANDLE_VALUE) {
+  const vornal::UniqueHandle file(CreateFileA(starts.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr,
+                                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (file) {
     DWORD written = 0;
-    WriteFile(file, "+", 1, &written, nullptr);
-    CloseHandle(file);
+    WriteFile(file.Get(), "+", 1, &written, nullptr);
   }
   return 0;
 }

@@ -6,7 +6,9 @@
 #include <atomic>
 
 #include "animation_target_protocol.h"
+#include "gdi_owners.h"
 #include "import_slot.h"
+#include "unique_handle.h"
 
 namespace vornal::test {
 namespace {
@@ -30,9 +32,7 @@ HDC WINAPI CountingGetDC(HWND window) {
 // so that the screen shows at every pause between two steps what the
 // library has drawn by then.
 void WINAPI FlushingSleep(DWORD ms) {
-  const HDC screen = GetDC(nullptr);
-  GetPixel(screen, 0, 0);
-  ReleaseDC(nullptr, screen);
+  GetPixel(ScreenDC().Get(), 0, 0);
   g_sleep(ms);
 }
 
@@ -99,7 +99,7 @@ void StartAnimationTarget(HINSTANCE instance) {
     RegisterClassA(&wc);
   }
   g_backdrop = Create(kPopup, 0, 0, 640, 480, WS_POPUP | WS_VISIBLE);
-  CloseHandle(CreateThread(nullptr, 0, SecondThread, nullptr, 0, nullptr));
+  const UniqueHandle second(CreateThread(nullptr, 0, SecondThread, nullptr, 0, nullptr));  // not waited on
   for (int i = 0; i < 10000 && g_second.load() == nullptr; ++i) Sleep(1);
 }
 

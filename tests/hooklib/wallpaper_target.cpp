@@ -5,8 +5,11 @@
 
 #include <cstdint>
 
+#include "gdi_owners.h"
 #include "picture_set.h"
 #include "test_bitmap.h"
+#include "unique_handle.h"
+#include "unique_view.h"
 #include "wallpaper_target_protocol.h"
 
 namespace vornal::test {
@@ -92,10 +95,11 @@ LRESULT ReadBack(HWND window, LPARAM pattern) {
   BITMAPINFO info{};
   info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
   void* bits = nullptr;
-  const HDC dc = GetDC(window), memory = CreateCompatibleDC(dc);
-  const HGDIOBJ old =
-      SelectObject(memory, CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-  BitBlt(memory, 0, 0, width, height, dc, 0, 0, SRCCOPY);
+  const WindowDC dc(window);
+  const UniqueMemoryDC memory(CreateCompatibleDC(dc.Get()));
+  const UniqueBitmap pixels(CreateDIBSection(memory.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  const SelectedObject copiedInto(memory.Get(), pixels.Get());
+  BitBlt(memory.Get(), 0, 0, width, height, dc.Get(), 0, 0, SRCCOPY);
   GdiFlush();
   const int kind = pattern & 3, w = pattern >> 2 & 0x3FF, h = pattern >> 12 & 0x3FF;
   int matching = 0;
@@ -103,39 +107,29 @@ LRESULT ReadBack(HWND window, LPARAM pattern) {
   for (int y = 0; y < height; ++y) {
     for (int x = 0; x < width; ++x) matching += (*p++ & 0xFFFFFF) == PatternPixel(kind, x % w, y % h);
   }
-  DeleteObject(SelectObject(memory, old));
-  DeleteDC(memory);
-  ReleaseDC(window, dc);
   return MAKELONG(matching, width * height);
 }
 
 LRESULT TryWritingPictures() {
   LRESULT found = 0;
-  if (HANDLE d = OpenFileMappingA(FILE_MAP_WRITE, FALSE, kPictureDirectoryName)) {
+  if (UniqueHandle(OpenFileMappingA(FILE_MAP_WRITE, FALSE, kPictureDirectoryName))) {
     found |= kDirectoryWritable;
-    CloseHandle(d);
   }
-  const HANDLE directory = OpenFileMappingA(FILE_MAP_READ, FALSE, kPictureDirectoryName);
-  if (directory == nullptr) return found;
-  const auto* d = static_cast<const PictureDirectory*>(
-      MapViewOfFile(directory, FILE_MAP_READ, 0, 0, sizeof(PictureDirectory)));
-  CloseHandle(directory);
-  if (d == nullptr) return found;
   PictureSetName name;
-  PictureSetNameOf(d->generation, name);
-  UnmapViewOfFile(d);
-  if (HANDLE w = OpenFileMappingA(FILE_MAP_WRITE, FALSE, name)) {
-    found |= kSetWritable;
-    CloseHandle(w);
+  {
+    const UniqueHandle directory(OpenFileMappingA(FILE_MAP_READ, FALSE, kPictureDirectoryName));
+    if (!directory) return found;
+    const UniqueView d(MapViewOfFile(directory.Get(), FILE_MAP_READ, 0, 0, sizeof(PictureDirectory)));
+    if (!d) return found;
+    PictureSetNameOf(static_cast<const PictureDirectory*>(d.Get())->generation, name);
   }
-  const HANDLE set = OpenFileMappingA(FILE_MAP_READ, FALSE, name);
-  if (set == nullptr) return found;
+  if (UniqueHandle(OpenFileMappingA(FILE_MAP_WRITE, FALSE, name))) found |= kSetWritable;
+  const UniqueHandle set(OpenFileMappingA(FILE_MAP_READ, FALSE, name));
+  if (!set) return found;
   found |= kSetFound;
-  void* view = MapViewOfFile(set, FILE_MAP_READ, 0, 0, 0);
+  const UniqueView view(MapViewOfFile(set.Get(), FILE_MAP_READ, 0, 0, 0));
   DWORD old = 0;
-  if (view != nullptr && VirtualProtect(view, 4096, PAGE_READWRITE, &old)) found |= kViewWritable;
-  if (view != nullptr) UnmapViewOfFile(view);
-  CloseHandle(set);
+  if (view && VirtualProtect(view.Get(), 4096, PAGE_READWRITE, &old)) found |= kViewWritable;
   return found;
 }
 
@@ -158,9 +152,7 @@ bool WallpaperCommand(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& resul
   if (scroll < 0) {
     RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ERASENOW);
   } else {
-    const HDC dc = GetDC(window);
-    PatBlt(dc, 0, 0, kWidth, kHeight, BLACKNESS);
-    ReleaseDC(window, dc);
+    PatBlt(WindowDC(window).Get(), 0, 0, kWidth, kHeight, BLACKNESS);
     ValidateRect(window, nullptr);
     SendMessageA(window, WM_VSCROLL, MAKEWPARAM(scroll, 0), 0);
   }

@@ -62,24 +62,24 @@ WineProgram::WineProgram(const char* exe) : exe_(exe) {
     std::string command = "\"" + path + "\"";
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
+    PROCESS_INFORMATION started{};
     if (CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                       &startup, &process_)) {
-      WaitForInputIdle(process_.hProcess, 20000);
+                       &startup, &started)) {
+      process_ = ProcessHandles(started);
+      WaitForInputIdle(process_.process.Get(), 20000);
     }
     return;
   }
 }
 
 WineProgram::~WineProgram() {
-  if (process_.hProcess == nullptr) return;
-  TerminateProcess(process_.hProcess, 0);
-  WaitForSingleObject(process_.hProcess, 10000);
-  CloseHandle(process_.hProcess);
-  CloseHandle(process_.hThread);
+  if (!process_.process) return;
+  TerminateProcess(process_.process.Get(), 0);
+  WaitForSingleObject(process_.process.Get(), 10000);
 }
 
 bool WineProgram::Running() const {
-  return process_.hProcess != nullptr && WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT;
+  return process_.process && WaitForSingleObject(process_.process.Get(), 0) == WAIT_TIMEOUT;
 }
 
 namespace {
@@ -101,7 +101,7 @@ BOOL CALLBACK FindFirst(HWND window, LPARAM param) {
 }  // namespace
 
 long WineProgram::AnswerMs(DWORD limitMs) const {
-  FirstWindow s{process_.dwProcessId, nullptr};
+  FirstWindow s{process_.id, nullptr};
   EnumWindows(FindFirst, reinterpret_cast<LPARAM>(&s));
   if (s.found == nullptr) return -1;
   const ULONGLONG start = GetTickCount64();

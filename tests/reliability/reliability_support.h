@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "unique_handle.h"
+
 namespace vornal::test {
 
 // How long a part of the suite goes on. The test command runs each part a
@@ -68,7 +70,7 @@ class WineProgram {
 
  private:
   const char* exe_;
-  PROCESS_INFORMATION process_{};
+  ProcessHandles process_;
 };
 
 }  // namespace vornal::test

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "program_folder.h"
+#include "unique_handle.h"
 
 namespace vornal::test {
 
@@ -29,14 +30,12 @@ BundleFolder::BundleFolder(std::initializer_list<const char*> files) {
 
 bool BundleFolder::Add(const char* fileName, const std::string& bytes) {
   copies_.push_back(Path(fileName));
-  const HANDLE file = CreateFileA(copies_.back().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return false;
+  const UniqueHandle file(CreateFileA(copies_.back().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                     FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) return false;
   DWORD written = 0;
-  const bool ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
-                  written == bytes.size();
-  CloseHandle(file);
-  return ok;
+  return WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+         written == bytes.size();
 }
 
 BundleFolder::~BundleFolder() {

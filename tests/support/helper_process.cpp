@@ -16,15 +16,16 @@ HelperProcess::HelperProcess(const char* exeName, const char* controlClass,
   command += arguments;
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
+  PROCESS_INFORMATION started{};
   if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                      &startup, &process_)) {
+                      &startup, &started)) {
     ADD_FAILURE() << "cannot start " << command << ": " << GetLastError();
-    process_ = PROCESS_INFORMATION{};
     return;
   }
+  process_ = ProcessHandles(started);
   const ULONGLONG end = GetTickCount64() + kStartTimeoutMs;
   while (control_ == nullptr && GetTickCount64() < end) {
-    if (WaitForSingleObject(process_.hProcess, 0) == WAIT_OBJECT_0) break;
+    if (WaitForSingleObject(process_.process.Get(), 0) == WAIT_OBJECT_0) break;
     control_ = FindControlWindow(controlClass);
     if (control_ == nullptr) Sleep(20);
   }
@@ -32,14 +33,12 @@ HelperProcess::HelperProcess(const char* exeName, const char* controlClass,
 }
 
 HelperProcess::~HelperProcess() {
-  if (process_.hProcess == nullptr) return;
+  if (!process_.process) return;
   if (control_ != nullptr) PostMessageA(control_, WM_CLOSE, 0, 0);
-  if (WaitForSingleObject(process_.hProcess, kCloseTimeoutMs) != WAIT_OBJECT_0) {
+  if (WaitForSingleObject(process_.process.Get(), kCloseTimeoutMs) != WAIT_OBJECT_0) {
     ADD_FAILURE() << "a helper process did not end";
-    TerminateProcess(process_.hProcess, 1);
+    TerminateProcess(process_.process.Get(), 1);
   }
-  CloseHandle(process_.hThread);
-  CloseHandle(process_.hProcess);
 }
 
 LRESULT HelperProcess::Send(UINT message, WPARAM wParam, LPARAM lParam, DWORD replyMs) const {
@@ -57,9 +56,9 @@ bool HelperProcess::Post(UINT message, WPARAM wParam, LPARAM lParam) const {
 }
 
 void HelperProcess::Kill() {
-  if (process_.hProcess == nullptr) return;
-  TerminateProcess(process_.hProcess, 1);
-  WaitForSingleObject(process_.hProcess, kCloseTimeoutMs);
+  if (!process_.process) return;
+  TerminateProcess(process_.process.Get(), 1);
+  WaitForSingleObject(process_.process.Get(), kCloseTimeoutMs);
   control_ = nullptr;
 }
 
@@ -68,7 +67,7 @@ HWND HelperProcess::FindControlWindow(const char* controlClass) const {
        w = FindWindowExA(nullptr, w, controlClass, nullptr)) {
     DWORD pid = 0;
     GetWindowThreadProcessId(w, &pid);
-    if (pid == process_.dwProcessId) return w;
+    if (pid == process_.id) return w;
   }
   return nullptr;
 }

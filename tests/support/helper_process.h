@@ -9,6 +9,7 @@
 #include <string>
 
 #include "program_folder.h"
+#include "unique_handle.h"
 
 namespace vornal::test {
 
@@ -23,7 +24,7 @@ class HelperProcess {
   HelperProcess& operator=(const HelperProcess&) = delete;
 
   bool Ready() const { return control_ != nullptr; }
-  DWORD ProcessId() const { return process_.dwProcessId; }
+  DWORD ProcessId() const { return process_.id; }
 
   // Sends a command and returns the answer; a helper that does not answer
   // within replyMs fails the test and gives -1.
@@ -36,7 +37,7 @@ class HelperProcess {
  private:
   HWND FindControlWindow(const char* controlClass) const;
 
-  PROCESS_INFORMATION process_{};
+  ProcessHandles process_;
   HWND control_ = nullptr;
 };
 

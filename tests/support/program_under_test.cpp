@@ -14,42 +14,38 @@ bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs) {
   }
 }
 
-ProgramUnderTest::~ProgramUnderTest() {
-  Kill();
-  if (info_.hProcess != nullptr) CloseHandle(info_.hProcess);
-  if (info_.hThread != nullptr) CloseHandle(info_.hThread);
-}
+ProgramUnderTest::~ProgramUnderTest() { Kill(); }
 
 bool ProgramUnderTest::Start(const std::string& path, const std::string& arguments) {
   Kill();
-  if (info_.hProcess != nullptr) CloseHandle(info_.hProcess);
-  if (info_.hThread != nullptr) CloseHandle(info_.hThread);
-  info_ = PROCESS_INFORMATION{};
+  info_ = ProcessHandles();
   std::string commandLine = "\"" + path + "\" " + arguments;
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
+  PROCESS_INFORMATION started{};
   if (!CreateProcessA(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                      nullptr, &startup, &info_)) {
+                      nullptr, &startup, &started)) {
     return false;
   }
-  WaitForInputIdle(info_.hProcess, 10000);
+  info_ = ProcessHandles(started);
+  WaitForInputIdle(info_.process.Get(), 10000);
   return true;
 }
 
 bool ProgramUnderTest::HasExited(DWORD waitMs) const {
-  return info_.hProcess == nullptr || WaitForSingleObject(info_.hProcess, waitMs) == WAIT_OBJECT_0;
+  return !info_.process || WaitForSingleObject(info_.process.Get(), waitMs) == WAIT_OBJECT_0;
 }
 
 DWORD ProgramUnderTest::ExitCode() const {
   DWORD code = STILL_ACTIVE;
-  GetExitCodeProcess(info_.hProcess, &code);
+  GetExitCodeProcess(info_.process.Get(), &code);
   return code;
 }
 
 void ProgramUnderTest::Kill() {
-  if (info_.hProcess != nullptr && !HasExited()) {
-    TerminateProcess(info_.hProcess, 1);
-    WaitForSingleObject(info_.hProcess, 10000);
+  if (info_.process && !HasExited()) {
+    TerminateProcess(info_.process.Get(), 1);
+    WaitForSingleObject(info_.process.Get(), 10000);
   }
 }
 
@@ -100,7 +96,7 @@ BOOL CALLBACK MatchControl(HWND window, LPARAM param) {
 }  // namespace
 
 HWND ProgramUnderTest::FindTopLevel(const char* className, const char* caption) const {
-  TopLevelSearch s{info_.dwProcessId, className, caption, nullptr};
+  TopLevelSearch s{info_.id, className, caption, nullptr};
   EnumWindows(MatchTopLevel, reinterpret_cast<LPARAM>(&s));
   return s.found;
 }

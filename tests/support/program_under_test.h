@@ -9,6 +9,7 @@
 #include <string>
 
 #include "program_folder.h"
+#include "unique_handle.h"
 
 namespace vornal::test {
 
@@ -26,8 +27,8 @@ class ProgramUnderTest {
   // Starts the program (full path) with a command-line tail; one started
   // before by this object is ended first.
   bool Start(const std::string& path, const std::string& arguments = "");
-  DWORD ProcessId() const { return info_.dwProcessId; }
-  HANDLE Process() const { return info_.hProcess; }
+  DWORD ProcessId() const { return info_.id; }
+  HANDLE Process() const { return info_.process.Get(); }
   bool HasExited(DWORD waitMs = 0) const;
   DWORD ExitCode() const;
   // Ends the program without asking, if it still runs.
@@ -40,7 +41,7 @@ class ProgramUnderTest {
   static HWND FindControl(HWND parent, int id);
 
  private:
-  PROCESS_INFORMATION info_{};
+  ProcessHandles info_;
 };
 
 // Text of any window, also one of another process.

@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "unique_handle.h"
+
 namespace vornal::test {
 
 // 0x00RRGGBB of pixel (x, y) of a picture of kind 0 to 2, up to 1023
@@ -32,12 +34,9 @@ inline bool WriteTestBitmap(const char* path, int width, int height, int kind, D
       p[0] = static_cast<BYTE>(c), p[1] = static_cast<BYTE>(c >> 8), p[2] = static_cast<BYTE>(c >> 16);
     }
   }
-  const HANDLE out = CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  const UniqueHandle out(CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
   DWORD written = 0;
-  const bool ok = out != INVALID_HANDLE_VALUE &&
-                  WriteFile(out, b.data(), static_cast<DWORD>(b.size()) - cutBytes, &written, nullptr);
-  if (out != INVALID_HANDLE_VALUE) CloseHandle(out);
-  return ok;
+  return out && WriteFile(out.Get(), b.data(), static_cast<DWORD>(b.size()) - cutBytes, &written, nullptr);
 }
 
 }  // namespace vornal::test

@@ -15,6 +15,7 @@
 #include "registry_key.h"
 #include "registry_layout.h"
 #include "resources/resource_ids.h"
+#include "unique_handle.h"
 
 namespace vornal::test {
 
@@ -38,13 +39,13 @@ inline std::uint32_t StoredDword(const ValueName& name) { return StoredDword(nam
 // Calls visit with the id of every running process of that executable.
 template <typename Visit>
 void ForEachProcess(const char* exeName, Visit visit) {
-  HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+  const UniqueHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
   PROCESSENTRY32 entry{};
   entry.dwSize = sizeof entry;
-  for (BOOL more = Process32First(snapshot, &entry); more; more = Process32Next(snapshot, &entry)) {
+  for (BOOL more = Process32First(snapshot.Get(), &entry); more;
+       more = Process32Next(snapshot.Get(), &entry)) {
     if (lstrcmpiA(entry.szExeFile, exeName) == 0) visit(entry.th32ProcessID);
   }
-  CloseHandle(snapshot);
 }
 
 inline int CountProcesses(const char* exeName) {
@@ -57,9 +58,8 @@ inline int CountProcesses(const char* exeName) {
 // since a Wine process left behind holds the test's output open.
 inline void KillProcesses(const char* exeName) {
   ForEachProcess(exeName, [](DWORD id) {
-    if (HANDLE process = OpenProcess(PROCESS_TERMINATE, FALSE, id)) {
-      TerminateProcess(process, 1);
-      CloseHandle(process);
+    if (const UniqueHandle process{OpenProcess(PROCESS_TERMINATE, FALSE, id)}) {
+      TerminateProcess(process.Get(), 1);
     }
   });
 }

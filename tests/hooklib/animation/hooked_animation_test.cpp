@@ -11,6 +11,7 @@
 
 #include "animation_target_protocol.h"
 #include "drag_target_process.h"
+#include "gdi_owners.h"
 #include "installed_hook.h"
 #include "vornal_settings_key.h"
 
@@ -70,19 +71,15 @@ std::vector<std::uint32_t> Capture() {
   BITMAPINFO info{};
   info.bmiHeader = {sizeof(BITMAPINFOHEADER), kBoxWidth, -kBoxHeight, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
   void* bits = nullptr;
-  const HDC screen = GetDC(nullptr);
-  const HDC memory = CreateCompatibleDC(screen);
-  const HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  const HGDIOBJ old = SelectObject(memory, bitmap);
-  BitBlt(memory, 0, 0, kBoxWidth, kBoxHeight, screen, kBoxLeft, kBoxTop, SRCCOPY);
+  const ScreenDC screen;
+  const UniqueMemoryDC memory(CreateCompatibleDC(screen.Get()));
+  const UniqueBitmap bitmap(CreateDIBSection(memory.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  const SelectedObject copiedInto(memory.Get(), bitmap.Get());
+  BitBlt(memory.Get(), 0, 0, kBoxWidth, kBoxHeight, screen.Get(), kBoxLeft, kBoxTop, SRCCOPY);
   GdiFlush();
   const auto* p = static_cast<const std::uint32_t*>(bits);
   std::vector<std::uint32_t> pixels(p, p + kBoxWidth * kBoxHeight);
   for (auto& px : pixels) px &= 0x00FFFFFF;
-  SelectObject(memory, old);
-  DeleteObject(bitmap);
-  DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
   return pixels;
 }
 

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "dispatch/library_startup.h"
+#include "gdi_owners.h"
 #include "import_slot.h"
 #include "test_bitmap.h"
 #include "wallpaper/wallpaper_handlers.h"
@@ -103,15 +104,17 @@ TEST(WallpaperObjects, EveryObjectGoesBackAndPaintingMakesNone) {
   Load(on, true);
   const HWND window = CreateWindowA("BUTTON", "", WS_POPUP | WS_CAPTION, 0, 0, 200, 150, nullptr,
                                     nullptr, nullptr, nullptr);  // a framed window with caption
-  const HDC erased = CreateCompatibleDC(nullptr);
-  const HGDIOBJ replaced = SelectObject(erased, CreateBitmap(200, 150, 1, 32, nullptr));
-  g_made = g_allocations = 0;
-  OnEraseBkgnd(window, reinterpret_cast<WPARAM>(erased));
-  EXPECT_EQ(g_made + g_allocations, 0) << "while painting";
-  const std::uint32_t c = test::PatternPixel(0, 40 % 37, 25 % 23);
-  EXPECT_EQ(GetPixel(erased, 40, 25), RGB(c >> 16, c >> 8 & 0xFF, c & 0xFF)) << "painted";
-  DeleteObject(SelectObject(erased, replaced));
-  DeleteDC(erased);
+  {
+    // Gone again before the counts below, which would take it for the library's.
+    const UniqueMemoryDC erased(CreateCompatibleDC(nullptr));
+    const UniqueBitmap pixels(CreateBitmap(200, 150, 1, 32, nullptr));
+    const SelectedObject erasedInto(erased.Get(), pixels.Get());
+    g_made = g_allocations = 0;
+    OnEraseBkgnd(window, reinterpret_cast<WPARAM>(erased.Get()));
+    EXPECT_EQ(g_made + g_allocations, 0) << "while painting";
+    const std::uint32_t c = test::PatternPixel(0, 40 % 37, 25 % 23);
+    EXPECT_EQ(GetPixel(erased.Get(), 40, 25), RGB(c >> 16, c >> 8 & 0xFF, c & 0xFF)) << "painted";
+  }
   DestroyWindow(window);
 
   ProcessDetachHandler(true);
