@@ -13,6 +13,7 @@
 #include "animation_bench.h"
 #include "early_exit_bench.h"
 #include "bench_timing.h"
+#include "cross_process_names.h"
 #include "import_slot.h"
 #include "option_catalogue.h"
 #include "wallpaper_bench.h"
@@ -71,14 +72,14 @@ int main(int argc, char** argv) {
   const auto hook = module == nullptr
                         ? nullptr
                         : reinterpret_cast<HookProc>(reinterpret_cast<void (*)()>(
-                              GetProcAddress(module, "VornalHook")));
+                              GetProcAddress(module, vornal::kHookProcedureName)));
   if (hook == nullptr) {
     std::printf("cannot load VornalHook from %s\n", path.c_str());
     return 1;
   }
   std::printf("VornalLib.dll: %lu bytes\n", static_cast<unsigned long>(attributes.nFileSizeLow));
   CWPRETSTRUCT reload{};
-  reload.message = RegisterWindowMessageA("Vornal_SettingsUpdated");
+  reload.message = RegisterWindowMessageA(vornal::kSettingsUpdatedMessage);
   if (startupOnly) {
     // Before this program has a window: a hook installed by a running
     // Vornal.exe would bring the library in with the first message of one,

@@ -1,5 +1,7 @@
 #include "hook_binding.h"
 
+#include "cross_process_names.h"
+
 namespace vornal {
 
 // A hook that cannot be removed keeps its library loaded: its code may
@@ -13,9 +15,9 @@ bool HookBinding::Load(const char* libraryPath) {
   HMODULE library = LoadLibraryA(libraryPath);
   if (library == nullptr) return false;
   const auto hookProc = reinterpret_cast<HOOKPROC>(
-      reinterpret_cast<void*>(GetProcAddress(library, "VornalHook")));
+      reinterpret_cast<void*>(GetProcAddress(library, kHookProcedureName)));
   const auto setupProc = reinterpret_cast<SetupProc>(
-      reinterpret_cast<void*>(GetProcAddress(library, "VornalSetup")));
+      reinterpret_cast<void*>(GetProcAddress(library, kSetupProcedureName)));
   if (hookProc == nullptr || setupProc == nullptr) {
     FreeLibrary(library);
     return false;

@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "cross_process_names.h"
+
 namespace vornal {
 namespace {
 

@@ -92,9 +92,8 @@ struct PictureDirectory {
   std::uint32_t generation = 0;
 };
 
-// Object names, in the session's namespace.
-inline constexpr char kPictureDirectoryName[] = "Local\\VornalPictures";
-// The set of a generation: the directory's name, a dot and the number.
+// The set of a generation: the directory's name (cross_process_names.h), a
+// dot and the number.
 using PictureSetName = char[64];
 void PictureSetNameOf(std::uint32_t generation, PictureSetName& out) noexcept;
 

@@ -2,11 +2,13 @@
 
 #include <windows.h>
 
+#include "cross_process_names.h"
+
 namespace vornal {
 
 bool BecomeTheOnlyCopy() {
   // Never closed: the handle must live as long as the process.
-  CreateMutexA(nullptr, FALSE, "Vornal");
+  CreateMutexA(nullptr, FALSE, kControlMutexName);
   return GetLastError() != ERROR_ALREADY_EXISTS;
 }
 
@@ -23,7 +25,7 @@ void ShowRunningCopy() {
   }
   // A notify send arrives as a sent message, as the running copy expects,
   // but does not wait: a window that does not answer cannot hold us.
-  SendNotifyMessageA(HWND_BROADCAST, RegisterWindowMessageA("Vornal_ShowMain"), 0, 0);
+  SendNotifyMessageA(HWND_BROADCAST, RegisterWindowMessageA(kShowMainMessage), 0, 0);
 }
 
 }  // namespace vornal

@@ -8,10 +8,6 @@ namespace vornal {
 // process ends. Any failure other than "already exists" counts as first.
 bool BecomeTheOnlyCopy();
 
-// The window class of the running copy's dialog, which its form resource
-// names too.
-inline constexpr char kFormClassName[] = "TFormMain";
-
 // Asks the running copy to show its dialog, without waiting for any window
 // of the desktop to answer. A copy that has only just started has no
 // dialog yet: the request waits, bounded, until its window exists.

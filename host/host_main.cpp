@@ -7,6 +7,7 @@
 // included. Then it removes the hook and ends.
 #include <windows.h>
 
+#include "cross_process_names.h"
 #include "hook_binding.h"
 #include "host_protocol.h"
 #include "unique_handle.h"

@@ -17,9 +17,6 @@ namespace vornal {
 inline constexpr char kHostFileName[] = "VornalHost32.exe";
 inline constexpr char kHostLibraryFileName[] = "VornalLib32.dll";
 
-// The single-instance mutex of the host, held while it runs.
-inline constexpr char kHostMutexName[] = "VornalHost32";
-
 // Handles the host inherits, as their values. Between the bitnesses only
 // the low 32 bits of a handle are significant, so each travels as an
 // unsigned 32-bit number.

@@ -6,10 +6,10 @@
 #include <commctrl.h>
 
 #include "resources/resource_ids.h"
+#include "cross_process_names.h"
 #include "gdi_owners.h"
 #include "host_protocol.h"
 #include "settings_store.h"
-#include "single_instance.h"
 
 namespace vornal {
 namespace {
@@ -135,7 +135,7 @@ void FormMain::FormCreate() {
   // not answer is left alone until the first apply is over.
   const ShellMessenger::Operation operation(shell_.Messenger());
   trayReady_ = false;
-  msgShowMain_ = RegisterWindowMessageA("Vornal_ShowMain");
+  msgShowMain_ = RegisterWindowMessageA(kShowMainMessage);
   msgTaskbarCreated_ = RegisterWindowMessageA("TaskbarCreated");
   previousWindowProc_ = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(
       form_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&FormMain::SubclassWindowProc)));

@@ -179,7 +179,7 @@ class FormMain {
   UINT msgShowMain_ = 0;
   UINT msgTaskbarCreated_ = 0;
   bool trayReady_ = false;
-  bool showRequested_ = false;  // "Vornal_ShowMain" came during start-up
+  bool showRequested_ = false;  // a show request came during start-up
   bool osXPOrLater_ = false;
   bool os98Or2000OrLater_ = false;
 

@@ -1,5 +1,6 @@
 #include "hook/patch_switch.h"
 
+#include "cross_process_names.h"
 #include "hook/hook_plan.h"
 
 namespace vornal {
@@ -27,7 +28,7 @@ PatchSwitch::PatchSwitch(PatchPaths paths, const OsVersion& os)
     : paths_(std::move(paths)), family9x_(Is9xFamily(os)) {
   BOOL wow64 = FALSE;
   onWow64_ = IsWow64Process(GetCurrentProcess(), &wow64) && wow64;
-  msgSettingsUpdated_ = RegisterWindowMessageA("Vornal_SettingsUpdated");
+  msgSettingsUpdated_ = RegisterWindowMessageA(kSettingsUpdatedMessage);
 }
 
 bool PatchSwitch::LoadHookLibrary() { return ownHook_.Install(); }

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <utility>
 
+#include "cross_process_names.h"
 #include "picture_render.h"
 
 namespace vornal {

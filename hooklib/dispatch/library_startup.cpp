@@ -5,6 +5,7 @@
 
 #include "core/fpu_control.h"
 #include "core/library_state.h"
+#include "cross_process_names.h"
 #include "dispatch/library_settings.h"
 #include "options/version_flags.h"
 #include "wallpaper/wallpaper_load.h"
@@ -49,7 +50,7 @@ void RunStartup() noexcept {
 
   g_library.lastAnimationTime = timeGetTime();
 
-  const UINT message = RegisterWindowMessageA("Vornal_SettingsUpdated");
+  const UINT message = RegisterWindowMessageA(kSettingsUpdatedMessage);
   g_library.msgSettingsUpdated = message != 0 ? message : kNoMessage;
 
   g_library.busy.store(false);

@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "cross_process_names.h"
 #include "picture_render.h"
 #include "picture_set.h"
 #include "unique_handle.h"

@@ -2,6 +2,7 @@
 // errors, the status in dialog and tray, the tray toggles and the exit path.
 #include "broadcast_counter.h"
 #include "bundle_folder.h"
+#include "cross_process_names.h"
 #include "expected_texts.h"
 #include "form_fixture.h"
 #include "host_protocol.h"
@@ -144,7 +145,7 @@ TEST_F(FormApply, TrayTogglesSaveTheWholeDialog) {
 
 TEST_F(FormApply, ShowMainAndTrayDoubleClickShowTheDialog) {
   StartForm();
-  SendMessageA(form->Handle(), RegisterWindowMessageA("Vornal_ShowMain"), 0, 0);
+  SendMessageA(form->Handle(), RegisterWindowMessageA(kShowMainMessage), 0, 0);
   EXPECT_TRUE(IsWindowVisible(form->Handle()));
   form->FormClose();
   EXPECT_FALSE(IsWindowVisible(form->Handle()));
@@ -168,7 +169,7 @@ TEST_F(FormApply, AShowRequestedDuringStartUpWaitsUntilTheDialogHoldsTheSettings
   };
   env.notifyIcon = [&](DWORD message, NOTIFYICONDATAA& record) {
     if (message == NIM_ADD) {
-      SendMessageA(record.hWnd, RegisterWindowMessageA("Vornal_ShowMain"), 0, 0);
+      SendMessageA(record.hWnd, RegisterWindowMessageA(kShowMainMessage), 0, 0);
       clickAsSoonAsShown();
     }
     return true;

@@ -3,6 +3,7 @@
 // and the close box. Uses the Wine session's real HKEY_CURRENT_USER.
 #include "broadcast_counter.h"
 #include "bundle_folder.h"
+#include "cross_process_names.h"
 #include "expected_texts.h"
 #include "vornal_process.h"
 
@@ -43,7 +44,7 @@ TEST_F(VornalProcess, ClicksRightAfterTheDialogIsShownStayAsClicked) {
   ProgramUnderTest second;
   ASSERT_TRUE(second.Start(BesideThisProgram("Vornal.exe")));
   ASSERT_TRUE(WaitFor([&] {
-    form = app.FindTopLevel("TFormMain", "Vornal");
+    form = app.FindTopLevel(kFormClassName, "Vornal");
     return form != nullptr && IsWindowVisible(form);
   }));
   // The user's first clicks, with no pause: "On", then an option it enables.

@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include "cross_process_names.h"
 #include "drag_target_process.h"
 #include "installed_hook.h"
 #include "vornal_settings_key.h"
@@ -48,7 +49,7 @@ TEST_F(GlobalHook, TheSettingsUpdatedMessageReloadsAnotherProcess) {
   ASSERT_TRUE(target.Ready());
   InstalledHook hook;
   ASSERT_TRUE(hook.Installed());
-  const UINT updated = RegisterWindowMessageA("Vornal_SettingsUpdated");
+  const UINT updated = RegisterWindowMessageA(kSettingsUpdatedMessage);
 
   EXPECT_EQ(target.BeginDrag(600, 400), EncodeDragState(true, 200));
   EXPECT_EQ(target.EndDrag(), kOpaque);

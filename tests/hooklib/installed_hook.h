@@ -9,6 +9,7 @@
 
 #include <string>
 
+#include "cross_process_names.h"
 #include "program_folder.h"
 
 namespace vornal::test {
@@ -24,9 +25,9 @@ class InstalledHook {
       return;
     }
     const auto hook = reinterpret_cast<HOOKPROC>(
-        reinterpret_cast<void (*)()>(GetProcAddress(module_, "VornalHook")));
+        reinterpret_cast<void (*)()>(GetProcAddress(module_, kHookProcedureName)));
     const auto setup = reinterpret_cast<void(CALLBACK*)(HHOOK)>(
-        reinterpret_cast<void (*)()>(GetProcAddress(module_, "VornalSetup")));
+        reinterpret_cast<void (*)()>(GetProcAddress(module_, kSetupProcedureName)));
     if (hook == nullptr || setup == nullptr) {
       ADD_FAILURE() << "exports missing";
       return;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "cross_process_names.h"
 #include "program_folder.h"
 #include "vornal_settings_key.h"
 
@@ -24,9 +25,9 @@ class LibraryEnvironment : public ::testing::Environment {
     g_library.module = LoadLibraryA(path.c_str());
     ASSERT_NE(g_library.module, nullptr) << path;
     g_library.hook = reinterpret_cast<HookProc>(
-        reinterpret_cast<void (*)()>(GetProcAddress(g_library.module, "VornalHook")));
+        reinterpret_cast<void (*)()>(GetProcAddress(g_library.module, kHookProcedureName)));
     g_library.setup = reinterpret_cast<SetupProc>(
-        reinterpret_cast<void (*)()>(GetProcAddress(g_library.module, "VornalSetup")));
+        reinterpret_cast<void (*)()>(GetProcAddress(g_library.module, kSetupProcedureName)));
     ASSERT_NE(g_library.hook, nullptr);
     ASSERT_NE(g_library.setup, nullptr);
 
@@ -76,7 +77,7 @@ LRESULT Deliver(UINT message, HWND window, int nCode, WPARAM wParam, LPARAM lPar
   return hook == nullptr ? -1 : hook(nCode, 0, reinterpret_cast<LPARAM>(&record));
 }
 
-UINT SettingsUpdatedMessage() { return RegisterWindowMessageA("Vornal_SettingsUpdated"); }
+UINT SettingsUpdatedMessage() { return RegisterWindowMessageA(kSettingsUpdatedMessage); }
 
 void Reload() { Deliver(SettingsUpdatedMessage(), nullptr); }
 

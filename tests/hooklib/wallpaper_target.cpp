@@ -5,6 +5,7 @@
 
 #include <cstdint>
 
+#include "cross_process_names.h"
 #include "gdi_owners.h"
 #include "picture_set.h"
 #include "test_bitmap.h"

@@ -16,6 +16,7 @@
 #include "bitmap_file.h"
 #include "bitmap_mutations.h"
 #include "churn_protocol.h"
+#include "cross_process_names.h"
 #include "drag_target_process.h"
 #include "installed_hook.h"
 #include "options/library_options.h"
@@ -43,7 +44,7 @@ bool Hooked(const DragTargetProcess& target) {
 // first (Wine lets the sender go on by then), so only the second answer
 // comes after it.
 void Reload(const DragTargetProcess& target, DWORD replyMs = 30000) {
-  target.Send(RegisterWindowMessageA("Vornal_SettingsUpdated"), 0, 0, replyMs);
+  target.Send(RegisterWindowMessageA(kSettingsUpdatedMessage), 0, 0, replyMs);
   target.Send(kLibraryMapped, 0, 0, replyMs);
 }
 

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "churn_protocol.h"
+#include "cross_process_names.h"
 #include "library_objects.h"
 
 namespace vornal::test {
@@ -114,7 +115,7 @@ void Register() {
   static bool done = false;
   if (done) return;
   done = true;
-  g_settingsUpdated = RegisterWindowMessageA("Vornal_SettingsUpdated");
+  g_settingsUpdated = RegisterWindowMessageA(kSettingsUpdatedMessage);
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_TAB_CLASSES | ICC_BAR_CLASSES};
   InitCommonControlsEx(&controls);
   WNDCLASSA wc{0, DefWindowProcA, 0, 0, GetModuleHandleA(nullptr), nullptr, nullptr,

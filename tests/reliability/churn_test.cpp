@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "churn_protocol.h"
+#include "cross_process_names.h"
 #include "drag_target_process.h"
 #include "reliability_support.h"
 #include "test_bitmap.h"
@@ -56,7 +57,7 @@ TEST_F(Churn, ProgramsSurviveAStormOfWindowsAndReloadsAndGiveTheirGdiObjectsBack
   ASSERT_EQ(WindowText(Control(IDC_LabelStatus)), "Patch is running.");
 
   // Counting starts with the pictures of one reload made under it.
-  const UINT updated = RegisterWindowMessageA("Vornal_SettingsUpdated");
+  const UINT updated = RegisterWindowMessageA(kSettingsUpdatedMessage);
   std::vector<LRESULT> objectsAtStart;
   for (const auto& h : helpers) {
     ASSERT_EQ(h->Send(kLibraryMapped), 1);

@@ -18,6 +18,7 @@
 #include "animation_target_protocol.h"
 #include "bundle_folder.h"
 #include "churn_protocol.h"
+#include "cross_process_names.h"
 #include "drag_target_process.h"
 #include "expected_texts.h"
 #include "installed_hook.h"
@@ -101,7 +102,7 @@ TEST(Faults, SettingsDeletedOrUnreadableWhileProgramsReload) {
   DragTargetProcess target;
   InstalledHook hook;
   ASSERT_TRUE(target.Ready() && hook.Installed());
-  const UINT updated = RegisterWindowMessageA("Vornal_SettingsUpdated");
+  const UINT updated = RegisterWindowMessageA(kSettingsUpdatedMessage);
   // Each arrangement starts from the key as stored, with dragging on (its
   // default is off); false when it could not be made.
   struct Case {

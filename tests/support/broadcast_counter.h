@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include "cross_process_names.h"
+
 namespace vornal::test {
 
 class MessageCounter {
@@ -41,11 +43,11 @@ class MessageCounter {
   HWND window_ = nullptr;
 };
 
-// The "Vornal_SettingsUpdated" broadcasts.
+// The kSettingsUpdatedMessage broadcasts.
 class BroadcastCounter : public MessageCounter {
  public:
   BroadcastCounter()
-      : MessageCounter([](UINT m) { return m == RegisterWindowMessageA("Vornal_SettingsUpdated"); }) {}
+      : MessageCounter([](UINT m) { return m == RegisterWindowMessageA(kSettingsUpdatedMessage); }) {}
 };
 
 // WM_NULL posted, not sent: the nudge after a hook was removed.

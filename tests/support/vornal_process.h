@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <string>
 
+#include "cross_process_names.h"
 #include "option_catalogue.h"
 #include "program_under_test.h"
 #include "registry_key.h"
@@ -85,7 +86,7 @@ class VornalProcess : public ::testing::Test {
   void Launch(const std::string& path = BesideThisProgram("Vornal.exe")) {
     const ULONGLONG start = GetTickCount64();
     ASSERT_TRUE(app.Start(path));
-    ASSERT_TRUE(WaitFor([&] { return (form = app.FindTopLevel("TFormMain", "Vornal")) != nullptr; }));
+    ASSERT_TRUE(WaitFor([&] { return (form = app.FindTopLevel(kFormClassName, "Vornal")) != nullptr; }));
     ASSERT_TRUE(WaitFor([&] { return StartedUp(); }));
     startMs = GetTickCount64() - start;
   }

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "cross_process_names.h"
 #include "drag_target_process.h"
 #include "program_under_test.h"
 #include "registry_key.h"
@@ -22,7 +23,7 @@ class ApplyReachesHookedProcess : public ::testing::Test {
   void SetUp() override {
     DeleteSettingsKey();
     ASSERT_TRUE(vornal.Start(BesideThisProgram("Vornal.exe")));
-    ASSERT_TRUE(WaitFor([&] { return (form = vornal.FindTopLevel("TFormMain", "Vornal")) != nullptr; }));
+    ASSERT_TRUE(WaitFor([&] { return (form = vornal.FindTopLevel(kFormClassName, "Vornal")) != nullptr; }));
     ASSERT_TRUE(WaitFor([&] { return WindowText(Control(IDC_LabelStatus)) == "Patch is not running."; }));
   }
 
@@ -97,7 +98,7 @@ TEST_F(ApplyReachesHookedProcess, ExcludedProgramReloadsButGetsNoEffect) {
   target.EndDrag();
 
   // As Apply would: the key first, then the broadcast.
-  const UINT updated = RegisterWindowMessageA("Vornal_SettingsUpdated");
+  const UINT updated = RegisterWindowMessageA(kSettingsUpdatedMessage);
   SetExclusions({"vornal_drag_target.exe"});
   SetSettingsDword(ValueNameOf(Spin::DragOpacity), 99);
   target.Send(updated);

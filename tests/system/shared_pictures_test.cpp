@@ -9,6 +9,7 @@
 
 #include <string>
 
+#include "cross_process_names.h"
 #include "drag_target_process.h"
 #include "installed_hook.h"
 #include "test_bitmap.h"
@@ -43,7 +44,7 @@ bool Shows(const DragTargetProcess& helper, const Picture& p) {
 // The reload runs in the hook after the window procedure has answered;
 // the answer to one more message comes after it.
 void Reload(const DragTargetProcess& helper) {
-  helper.Send(RegisterWindowMessageA("Vornal_SettingsUpdated"));
+  helper.Send(RegisterWindowMessageA(kSettingsUpdatedMessage));
   helper.Send(kLibraryMapped);
 }
 

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "animation_target_protocol.h"
+#include "cross_process_names.h"
 #include "drag_target_process.h"
 #include "gdi_owners.h"
 #include "installed_hook.h"
@@ -31,7 +32,7 @@ class HookedAnimation : public ::testing::Test {
 
   void Apply(std::initializer_list<std::pair<ValueName, std::uint32_t>> values) {
     for (const auto& [name, value] : values) SetSettingsDword(name, value);
-    target_.Send(RegisterWindowMessageA("Vornal_SettingsUpdated"));
+    target_.Send(RegisterWindowMessageA(kSettingsUpdatedMessage));
   }
   // Boxes played: each takes one screen DC to draw and one to erase.
   LRESULT Boxes(WPARAM what, int width = 200, int height = 150) {

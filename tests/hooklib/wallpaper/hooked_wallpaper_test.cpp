@@ -8,6 +8,7 @@
 #include <string>
 #include <utility>
 
+#include "cross_process_names.h"
 #include "drag_target_process.h"
 #include "installed_hook.h"
 #include "test_bitmap.h"
@@ -83,7 +84,7 @@ TEST(HookedWallpaper, EachWindowShowsItsPictureTiledFromItsTopLeftCornerOrNone) 
       for (const auto& [name, value] : s.values) SetSettingsDword(name, value);
       SetSettingsText("WindowWallpaper", s.window.Path().c_str());
       if (s.excluded) SetExclusions({"VORNAL_drag_target.exe"});
-      target.Send(RegisterWindowMessageA("Vornal_SettingsUpdated"));
+      target.Send(RegisterWindowMessageA(kSettingsUpdatedMessage));
     }
     const LRESULT r = target.Send(kShowWallpaperWindow, c.kind,
                                   PictureRequest(c.picture.kind, c.picture.width, c.picture.height, c.scroll));
