@@ -55,7 +55,7 @@ void PumpUntilEither(HANDLE first, HANDLE second) {
   }
 }
 
-int RunHost(const char* arguments) {
+int RunHost(const char* arguments) noexcept {
   const auto handles = vornal::ParseHostArguments(arguments != nullptr ? arguments : "");
   if (!handles) return vornal::kHostBadArguments;
   const UniqueHandle control(FromValue(handles->controlProcess));
@@ -90,4 +90,8 @@ int RunHost(const char* arguments) {
 
 }  // namespace
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR arguments, int) { return RunHost(arguments); }
+// Built without exceptions, like the library it loads: nothing here can
+// throw, so the edge needs no catch.
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR arguments, int) noexcept {
+  return RunHost(arguments);
+}

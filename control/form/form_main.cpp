@@ -6,6 +6,7 @@
 #include <commctrl.h>
 
 #include "resources/resource_ids.h"
+#include "callback_guard.h"
 #include "cross_process_names.h"
 #include "gdi_owners.h"
 #include "host_protocol.h"
@@ -172,59 +173,74 @@ void FormMain::FormDestroy() {
 }
 
 LRESULT CALLBACK FormMain::SubclassWindowProc(HWND window, UINT message, WPARAM wParam,
-                                              LPARAM lParam) {
+                                              LPARAM lParam) noexcept {
   FormMain* self = FromWindow(window);
-  if (self != nullptr) {
-    if (message == self->msgShowMain_) {
-      // A request that comes while the program is still starting (during
-      // a wait for the taskbar, say) is kept until the dialog holds the
-      // stored settings: shown earlier, the user's first clicks would be
-      // overwritten by the load that follows.
-      if (!self->trayReady_) {
-        self->showRequested_ = true;
+  const auto passOn = [&] {
+    WNDPROC previous = self != nullptr ? self->previousWindowProc_ : DefDlgProcA;
+    return CallWindowProcA(previous, window, message, wParam, lParam);
+  };
+  // A handler that threw leaves the message to the procedure before ours,
+  // as every message this one does not know.
+  return Guarded([&]() -> LRESULT {
+    if (self != nullptr) {
+      if (message == self->msgShowMain_) {
+        // A request that comes while the program is still starting (during
+        // a wait for the taskbar, say) is kept until the dialog holds the
+        // stored settings: shown earlier, the user's first clicks would be
+        // overwritten by the load that follows.
+        if (!self->trayReady_) {
+          self->showRequested_ = true;
+          return 0;
+        }
+        self->ShowVornal1Click();
         return 0;
       }
-      self->ShowVornal1Click();
-      return 0;
+      if (message == self->msgTaskbarCreated_ && self->trayReady_) {
+        // The shell has restarted: the icon and every adjustment are gone.
+        const ShellMessenger::Operation operation(self->shell_.Messenger());
+        self->tray_.Add();
+        self->shell_.LocateShellWindows();
+        self->ApplySettings();
+        self->SpinEdit14Change();
+        return 0;
+      }
     }
-    if (message == self->msgTaskbarCreated_ && self->trayReady_) {
-      // The shell has restarted: the icon and every adjustment are gone.
-      const ShellMessenger::Operation operation(self->shell_.Messenger());
-      self->tray_.Add();
-      self->shell_.LocateShellWindows();
-      self->ApplySettings();
-      self->SpinEdit14Change();
-      return 0;
-    }
-  }
-  WNDPROC previous = self != nullptr ? self->previousWindowProc_ : DefDlgProcA;
-  return CallWindowProcA(previous, window, message, wParam, lParam);
+    return passOn();
+  }, passOn);
 }
 
-INT_PTR CALLBACK FormMain::DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_INITDIALOG) {
-    SetWindowLongPtrA(window, GWLP_USERDATA, lParam);
-    reinterpret_cast<FormMain*>(lParam)->form_ = window;
-    return FALSE;  // the focus is set when the form is shown
-  }
-  FormMain* self = FromWindow(window);
-  return self != nullptr ? self->HandleDialogMessage(message, wParam, lParam) : FALSE;
+// A handler that threw answers FALSE, "not handled": the dialog manager's
+// default handling follows, as for every message the form does not take.
+INT_PTR CALLBACK FormMain::DialogProc(HWND window, UINT message, WPARAM wParam,
+                                      LPARAM lParam) noexcept {
+  return Guarded([&]() -> INT_PTR {
+    if (message == WM_INITDIALOG) {
+      SetWindowLongPtrA(window, GWLP_USERDATA, lParam);
+      reinterpret_cast<FormMain*>(lParam)->form_ = window;
+      return FALSE;  // the focus is set when the form is shown
+    }
+    FormMain* self = FromWindow(window);
+    return self != nullptr ? self->HandleDialogMessage(message, wParam, lParam) : FALSE;
+  }, FALSE);
 }
 
-INT_PTR CALLBACK FormMain::SheetProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_INITDIALOG) {
-    SetWindowLongPtrA(window, GWLP_USERDATA, lParam);
+// As the form's own procedure: FALSE for a handler that threw.
+INT_PTR CALLBACK FormMain::SheetProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
+  return Guarded([&]() -> INT_PTR {
+    if (message == WM_INITDIALOG) {
+      SetWindowLongPtrA(window, GWLP_USERDATA, lParam);
+      return FALSE;
+    }
+    FormMain* self = FromWindow(window);
+    INT_PTR result = FALSE;
+    if (self != nullptr && self->HandleControlMessage(message, wParam, lParam, result)) {
+      return result;
+    }
+    if (self != nullptr && message == WM_CONTEXTMENU) {
+      return self->HandleDialogMessage(message, wParam, lParam);
+    }
     return FALSE;
-  }
-  FormMain* self = FromWindow(window);
-  INT_PTR result = FALSE;
-  if (self != nullptr && self->HandleControlMessage(message, wParam, lParam, result)) {
-    return result;
-  }
-  if (self != nullptr && message == WM_CONTEXTMENU) {
-    return self->HandleDialogMessage(message, wParam, lParam);
-  }
-  return FALSE;
+  }, FALSE);
 }
 
 // Notifications from controls, wherever they sit: on the form or a sheet.

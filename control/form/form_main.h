@@ -141,10 +141,11 @@ class FormMain {
   void SetControlChecked(int id, bool checked);
 
  private:
-  static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  static INT_PTR CALLBACK SheetProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam,
+                                     LPARAM lParam) noexcept;
+  static INT_PTR CALLBACK SheetProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
   static LRESULT CALLBACK SubclassWindowProc(HWND window, UINT message, WPARAM wParam,
-                                             LPARAM lParam);
+                                             LPARAM lParam) noexcept;
   INT_PTR HandleDialogMessage(UINT message, WPARAM wParam, LPARAM lParam);
   bool HandleControlMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result);
   void OnCommand(int id, int code);

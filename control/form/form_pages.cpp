@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <climits>
 
+#include "callback_guard.h"
 #include "gdi_owners.h"
 #include "group_box_paint.h"
 #include "resources/resource_ids.h"
@@ -66,7 +67,7 @@ int ScaledPixels(int pixels) {
 constexpr int kRightButtons[] = {IDC_BitBtnOK, IDC_BitBtnCancel, IDC_ButtonApply, IDC_ButtonUnload};
 constexpr int kLeftOfRow[] = {IDC_PanelInfo, IDC_LabelVer, IDC_PanelStatus};
 
-BOOL CALLBACK AddTool(HWND control, LPARAM param) {
+BOOL CALLBACK AddTool(HWND control, LPARAM param) noexcept {
   const auto* ctx = reinterpret_cast<const std::pair<HINSTANCE, HWND>*>(param);
   const int id = GetDlgCtrlID(control);
   char hint[256];
@@ -94,7 +95,7 @@ struct FindContext {
   HWND found;
 };
 
-BOOL CALLBACK FindById(HWND window, LPARAM param) {
+BOOL CALLBACK FindById(HWND window, LPARAM param) noexcept {
   auto* ctx = reinterpret_cast<FindContext*>(param);
   if (GetDlgCtrlID(window) == ctx->id && !IsTabSheet(window)) {
     ctx->found = window;
@@ -104,10 +105,15 @@ BOOL CALLBACK FindById(HWND window, LPARAM param) {
 }
 
 // Every control of the form and its sheets, in the order of enumeration.
-BOOL CALLBACK NoteControl(HWND window, LPARAM param) {
-  auto* controls = reinterpret_cast<std::vector<std::pair<int, HWND>>*>(param);
-  if (!IsTabSheet(window)) controls->emplace_back(GetDlgCtrlID(window), window);
-  return TRUE;
+// Out of memory the list stops where it is (FALSE ends the enumeration, as
+// the next entry could not be kept either): a control missing from it is
+// not found, and what is sent to it goes nowhere.
+BOOL CALLBACK NoteControl(HWND window, LPARAM param) noexcept {
+  return Guarded([&] {
+    auto* controls = reinterpret_cast<std::vector<std::pair<int, HWND>>*>(param);
+    if (!IsTabSheet(window)) controls->emplace_back(GetDlgCtrlID(window), window);
+    return TRUE;
+  }, FALSE);
 }
 
 }  // namespace

@@ -9,8 +9,10 @@ namespace {
 
 constexpr int kCaptionIndent = 7;  // where the system puts the caption
 
+// Plain system calls only (the parent's WM_CTLCOLORSTATIC is answered by a
+// guarded procedure): nothing here throws.
 LRESULT CALLBACK GroupBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                              DWORD_PTR) {
+                              DWORD_PTR) noexcept {
   if (message == WM_NCDESTROY) RemoveWindowSubclass(box, GroupBoxProc, 0);
   if (message != WM_PAINT) return DefSubclassProc(box, message, wParam, lParam);
   const PaintDC paint(box);
@@ -44,7 +46,7 @@ LRESULT CALLBACK GroupBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lPar
   return 0;
 }
 
-BOOL CALLBACK Subclass(HWND window, LPARAM) {
+BOOL CALLBACK Subclass(HWND window, LPARAM) noexcept {
   char cls[16] = {};
   GetClassNameA(window, cls, sizeof cls);
   const auto style = static_cast<DWORD>(GetWindowLongPtrA(window, GWL_STYLE));

@@ -60,7 +60,9 @@ void DrawPreview(const DRAWITEMSTRUCT& item, const Preview& preview) {
              h, source.Get(), 0, 0, preview.width, preview.height, SRCCOPY);
 }
 
-UINT_PTR CALLBACK PreviewHook(HWND page, UINT message, WPARAM, LPARAM lParam) {
+// Plain system calls and the checked bitmap reader only: nothing here
+// throws.
+UINT_PTR CALLBACK PreviewHook(HWND page, UINT message, WPARAM, LPARAM lParam) noexcept {
   auto* preview = reinterpret_cast<Preview*>(GetWindowLongPtrA(page, GWLP_USERDATA));
   switch (message) {
     case WM_INITDIALOG: {

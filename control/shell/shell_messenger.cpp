@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "callback_guard.h"
+
 namespace vornal {
 
 ShellMessenger::Operation::Operation(ShellMessenger& messenger) : messenger_(messenger) {
@@ -41,25 +43,34 @@ struct ThreadSearch {
   DWORD self;
   std::vector<HWND> windows;  // one of each other thread
   std::vector<DWORD> threads;
+  bool whole = true;  // false once a thread could not be noted
 };
 
-BOOL CALLBACK NoteThread(HWND window, LPARAM param) {
+// Out of memory the search stops and counts as not whole: the threads not
+// listed were never asked, so they cannot count as answering.
+BOOL CALLBACK NoteThread(HWND window, LPARAM param) noexcept {
   auto* s = reinterpret_cast<ThreadSearch*>(param);
-  const DWORD thread = GetWindowThreadProcessId(window, nullptr);
-  if (thread != s->self &&
-      std::find(s->threads.begin(), s->threads.end(), thread) == s->threads.end()) {
-    s->threads.push_back(thread);
-    s->windows.push_back(window);
-  }
-  return TRUE;
+  return Guarded([&] {
+    const DWORD thread = GetWindowThreadProcessId(window, nullptr);
+    if (thread != s->self &&
+        std::find(s->threads.begin(), s->threads.end(), thread) == s->threads.end()) {
+      s->threads.push_back(thread);
+      s->windows.push_back(window);
+    }
+    return TRUE;
+  }, [&] {
+    s->whole = false;
+    return FALSE;
+  });
 }
 
 }  // namespace
 
 bool ShellMessenger::EveryOtherThreadAnswers() {
-  ThreadSearch search{GetCurrentThreadId(), {}, {}};
+  ThreadSearch search{GetCurrentThreadId(), {}, {}, true};
   // EnumWindows only lists windows; it sends nothing.
   EnumWindows(NoteThread, reinterpret_cast<LPARAM>(&search));
+  if (!search.whole) return false;
   for (HWND window : search.windows) {
     // A window that has gone since it was listed does not count.
     if (!Answers(window) && IsWindow(window)) return false;
