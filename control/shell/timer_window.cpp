@@ -1,4 +1,6 @@
-#include "timer_window.h"
+#include "shell/timer_window.h"
+
+#include "callback_guard.h"
 
 namespace vornal {
 namespace {
@@ -43,10 +45,9 @@ LRESULT CALLBACK TimerWindow::WindowProc(HWND window, UINT message, WPARAM wPara
   if (message == WM_TIMER) {
     auto* self = reinterpret_cast<TimerWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
     // A tick that fails is skipped; the next one tries again.
-    try {
+    Guarded([&] {
       if (self != nullptr && self->onTick) self->onTick(static_cast<UINT_PTR>(wParam));
-    } catch (...) {
-    }
+    }, [] {});
     return 0;
   }
   return DefWindowProcA(window, message, wParam, lParam);
