@@ -14,7 +14,7 @@
 #include <cstring>
 #include <string>
 
-#include "hook_host.h"
+#include "hook/hook_host.h"
 #include "host_protocol.h"
 #include "unique_handle.h"
 

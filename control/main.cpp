@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include "callback_guard.h"
-#include "form_main.h"
+#include "form/form_main.h"
 #include "single_instance.h"
 
 // Nothing above this catches. The procedures that Windows calls catch what

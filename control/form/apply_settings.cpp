@@ -1,7 +1,7 @@
 // Applying settings: the shell and the patch brought in line with the
 // record, the status shown in the dialog and the tray, and the buttons and
 // menu items that lead there.
-#include "form_main.h"
+#include "form/form_main.h"
 #include "resources/resource_ids.h"
 
 namespace vornal {

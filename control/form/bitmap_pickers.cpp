@@ -3,8 +3,8 @@
 // last chosen with any of them.
 #include <windows.h>
 
-#include "form_main.h"
-#include "picture_dialog.h"
+#include "form/form_main.h"
+#include "form/picture_dialog.h"
 #include "resources/resource_ids.h"
 
 namespace vornal {

@@ -4,7 +4,7 @@
 #include <windows.h>
 #include <commdlg.h>
 
-#include "form_main.h"
+#include "form/form_main.h"
 #include "resources/resource_ids.h"
 
 namespace vornal {

@@ -1,4 +1,4 @@
-#include "control_text.h"
+#include "form/control_text.h"
 
 namespace vornal {
 

@@ -1,4 +1,4 @@
-#include "enable_rules.h"
+#include "form/enable_rules.h"
 
 #include <initializer_list>
 

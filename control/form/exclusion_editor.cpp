@@ -6,8 +6,8 @@
 
 #include <string>
 
-#include "control_text.h"
-#include "form_main.h"
+#include "form/control_text.h"
+#include "form/form_main.h"
 #include "resources/resource_ids.h"
 
 namespace vornal {

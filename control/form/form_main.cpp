@@ -1,6 +1,6 @@
 // Creation of the form, its message routing, showing and hiding, and the
 // tray icon's mouse and menu.
-#include "form_main.h"
+#include "form/form_main.h"
 
 #include <windows.h>
 #include <commctrl.h>

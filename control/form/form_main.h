@@ -12,13 +12,13 @@
 #include <functional>
 #include <string>
 
-#include "form_pages.h"
+#include "form/form_pages.h"
 #include "hook/patch_switch.h"
 #include "os_version.h"
 #include "settings_record.h"
 #include "settings_store.h"
 #include "shell/shell_adjuster.h"
-#include "tray_icon.h"
+#include "tray/tray_icon.h"
 
 namespace vornal {
 

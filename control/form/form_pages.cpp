@@ -1,4 +1,4 @@
-#include "form_pages.h"
+#include "form/form_pages.h"
 
 #include <windows.h>
 #include <commctrl.h>
@@ -8,9 +8,9 @@
 
 #include "callback_guard.h"
 #include "gdi_owners.h"
-#include "group_box_paint.h"
+#include "form/group_box_paint.h"
 #include "resources/resource_ids.h"
-#include "spin_edits.h"
+#include "form/spin_edits.h"
 
 namespace vornal {
 namespace {

@@ -6,11 +6,11 @@
 #include <algorithm>
 #include <string>
 
-#include "form_main.h"
-#include "control_text.h"
+#include "form/form_main.h"
+#include "form/control_text.h"
 #include "resources/resource_ids.h"
-#include "settings_transfer.h"
-#include "spin_edits.h"
+#include "form/settings_transfer.h"
+#include "form/spin_edits.h"
 
 namespace vornal {
 namespace {

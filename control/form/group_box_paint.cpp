@@ -1,4 +1,4 @@
-#include "group_box_paint.h"
+#include "form/group_box_paint.h"
 
 #include <commctrl.h>
 

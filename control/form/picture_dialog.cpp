@@ -1,4 +1,4 @@
-#include "picture_dialog.h"
+#include "form/picture_dialog.h"
 
 #include <commdlg.h>
 

@@ -2,7 +2,7 @@
 // icon, the shell's adjustments, the patch.
 #include <windows.h>
 
-#include "form_main.h"
+#include "form/form_main.h"
 
 namespace vornal {
 

@@ -1,4 +1,4 @@
-#include "settings_transfer.h"
+#include "form/settings_transfer.h"
 
 #include "resources/resource_ids.h"
 

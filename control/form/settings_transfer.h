@@ -1,7 +1,7 @@
 // Copies between the Settings record and the dialog, table by table.
 #pragma once
 
-#include "form_fields.h"
+#include "form/form_fields.h"
 #include "settings_record.h"
 
 namespace vornal {

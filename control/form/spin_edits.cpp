@@ -1,4 +1,4 @@
-#include "spin_edits.h"
+#include "form/spin_edits.h"
 
 #include <cerrno>
 #include <cstdlib>

@@ -5,9 +5,9 @@
 
 #include <string>
 
-#include "form_main.h"
+#include "form/form_main.h"
 #include "resources/resource_ids.h"
-#include "spin_edits.h"
+#include "form/spin_edits.h"
 
 namespace vornal {
 namespace {

@@ -1,8 +1,8 @@
 // Applying the enable rules to the dialog's controls and the tray menu.
 #include <windows.h>
 
-#include "enable_rules.h"
-#include "form_main.h"
+#include "form/enable_rules.h"
+#include "form/form_main.h"
 #include "resources/resource_ids.h"
 
 namespace vornal {

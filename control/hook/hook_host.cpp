@@ -1,4 +1,4 @@
-#include "hook_host.h"
+#include "hook/hook_host.h"
 
 #include <vector>
 

@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "hook_reach.h"
+#include "hook/hook_reach.h"
 #include "unique_handle.h"
 
 namespace vornal {

@@ -1,4 +1,4 @@
-#include "hook_plan.h"
+#include "hook/hook_plan.h"
 
 namespace vornal {
 

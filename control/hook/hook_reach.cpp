@@ -1,4 +1,4 @@
-#include "hook_reach.h"
+#include "hook/hook_reach.h"
 
 #include "host_protocol.h"
 

@@ -1,4 +1,4 @@
-#include "hook_thread.h"
+#include "hook/hook_thread.h"
 
 #include <memory>
 

@@ -1,4 +1,4 @@
-#include "picture_choice.h"
+#include "pictures/picture_choice.h"
 
 namespace vornal {
 

@@ -1,4 +1,4 @@
-#include "picture_publisher.h"
+#include "pictures/picture_publisher.h"
 
 #include <sddl.h>
 

@@ -14,7 +14,7 @@
 #include <string>
 
 #include "gdi_owners.h"
-#include "picture_choice.h"
+#include "pictures/picture_choice.h"
 #include "picture_set.h"
 #include "unique_handle.h"
 #include "unique_view.h"

@@ -1,4 +1,4 @@
-#include "shell_messenger.h"
+#include "shell/shell_messenger.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "shell_options.h"
+#include "shell/shell_options.h"
 
 namespace vornal {
 

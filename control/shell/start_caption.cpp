@@ -1,4 +1,4 @@
-#include "start_caption.h"
+#include "shell/start_caption.h"
 
 #include <cstdio>
 

@@ -8,7 +8,7 @@
 #include <functional>
 #include <string>
 
-#include "tray_status.h"
+#include "tray/tray_status.h"
 
 namespace vornal {
 

@@ -1,4 +1,4 @@
-#include "tray_status.h"
+#include "tray/tray_status.h"
 
 #include "resources/resource_ids.h"
 

@@ -2,14 +2,14 @@
 // does with the hook, tray texts, spin edit values, Start captions.
 #include <gtest/gtest.h>
 
-#include "hook_plan.h"
-#include "hook_reach.h"
+#include "hook/hook_plan.h"
+#include "hook/hook_reach.h"
 #include "host_protocol.h"
 #include "os_version.h"
 #include "resources/resource_ids.h"
-#include "spin_edits.h"
-#include "start_caption.h"
-#include "tray_status.h"
+#include "form/spin_edits.h"
+#include "shell/start_caption.h"
+#include "tray/tray_status.h"
 
 namespace vornal {
 namespace {

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "enable_rules.h"
+#include "form/enable_rules.h"
 #include "resources/resource_ids.h"
 
 namespace vornal {

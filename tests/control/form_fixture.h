@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "form_main.h"
+#include "form/form_main.h"
 #include "program_folder.h"
 #include "scratch_registry.h"
 

@@ -13,8 +13,8 @@
 #include <memory>
 #include <utility>
 
-#include "form_main.h"
-#include "form_pages.h"
+#include "form/form_main.h"
+#include "form/form_pages.h"
 #include "resources/resource_ids.h"
 
 namespace {

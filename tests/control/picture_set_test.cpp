@@ -7,7 +7,7 @@
 #include <functional>
 #include <vector>
 
-#include "picture_choice.h"
+#include "pictures/picture_choice.h"
 #include "picture_set.h"
 
 namespace vornal {

@@ -5,7 +5,7 @@
 #include <map>
 
 #include "resources/resource_ids.h"
-#include "settings_transfer.h"
+#include "form/settings_transfer.h"
 #include "../settings/option_values.h"
 
 namespace vornal {

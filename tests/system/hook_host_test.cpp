@@ -15,7 +15,7 @@
 #include "bundle_folder.h"
 #include "drag_target_process.h"
 #include "helper_process.h"
-#include "hook_host.h"
+#include "hook/hook_host.h"
 #include "stand_in_shell_protocol.h"
 #include "vornal_process.h"
 
