@@ -3,17 +3,11 @@
 
 #include <string>
 
+#include "checks_only.h"
 #include "dispatch/active_routes.h"
 
 namespace vornal::hooklib {
 namespace {
-
-Settings With(std::initializer_list<Check> checks) {
-  Settings s = DefaultSettings();
-  for (Check c : kAllChecks) s.Set(c, false);
-  for (Check c : checks) s.Set(c, true);
-  return s;
-}
 
 TEST(LibraryOptions, EachSwitchActivatesTheRoutesItsHandlersNeed) {
   const auto bits = [](std::initializer_list<Route> routes) {

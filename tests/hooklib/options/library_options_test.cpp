@@ -2,18 +2,12 @@
 // record, the process's exclusion and the system's version.
 #include <gtest/gtest.h>
 
+#include "checks_only.h"
 #include "dispatch/active_routes.h"
 #include "options/library_options.h"
 
 namespace vornal::hooklib {
 namespace {
-
-Settings With(std::initializer_list<Check> checks) {
-  Settings s = DefaultSettings();
-  for (Check c : kAllChecks) s.Set(c, false);
-  for (Check c : checks) s.Set(c, true);
-  return s;
-}
 
 TEST(LibraryOptions, AnExcludedProcessHasEveryEffectSwitchedOff) {
   const Settings all = With({Check::WindowsOpening, Check::WindowsClosing, Check::TitledWindows,
