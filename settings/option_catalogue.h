@@ -107,29 +107,6 @@ enum class Choice : std::uint8_t {
 // The values of Choice::StartCaption.
 enum class StartCaptionMode : std::uint8_t { Unchanged = 1, DayOfWeek = 2, FreeMemory = 3, Custom = 4 };
 
-// Every option of each family, in number order: the registry edge and the
-// dialog transfer walk these.
-inline constexpr std::array<Check, kCheckFlagCount> kAllChecks = {
-    Check::WindowsOpening,   Check::WindowsClosing,    Check::TitledWindows,
-    Check::Popups,           Check::WindowShadows,     Check::RepeatLimited,
-    Check::SlideIn,          Check::SlideOut,          Check::TransparentDragging,
-    Check::WindowWallpaper,  Check::MdiWallpaper,      Check::TabbedPages,
-    Check::TreeViewWallpaper, Check::ListViewWallpaper, Check::TaskbarTransparent,
-    Check::DesktopIconText,  Check::IconTextRecheck,   Check::SystemColours};
-inline constexpr std::array<Spin, kSpinValueCount> kAllSpins = {
-    Spin::BoxThickness,      Spin::OpenDuration,       Spin::CloseDuration,
-    Spin::AnimationMinWidth, Spin::AnimationMinHeight, Spin::AnimationMaxWidth,
-    Spin::AnimationMaxHeight, Spin::RepeatInterval,    Spin::DragMinWidth,
-    Spin::DragMinHeight,     Spin::DragMaxWidth,       Spin::DragMaxHeight,
-    Spin::DragOpacity,       Spin::TaskbarOpacity,     Spin::IconTextInterval,
-    Spin::StartCaptionInterval};
-inline constexpr std::array<Radio, kRadioFlagCount> kAllRadios = {
-    Radio::ShadowDialogsOnly, Radio::DragDialogsOnly, Radio::PatchOn};
-inline constexpr std::array<Colour, kColourValueCount> kAllColours = {
-    Colour::IconText, Colour::MdiBackground, Colour::Desktop};
-inline constexpr std::array<Choice, kMultiRadioCount> kAllChoices = {
-    Choice::OpenStyle, Choice::CloseStyle, Choice::StartCaption};
-
 // The family an option is stored in and the type of its value.
 template <typename Option>
 struct OptionFamily;
@@ -227,34 +204,36 @@ inline constexpr std::array<DefaultRow<Choice>, kMultiRadioCount> kChoiceDefault
 }};
 
 namespace catalogue_detail {
-template <typename Option>
-constexpr Option OptionOf(Option option) noexcept {
-  return option;
-}
-template <typename Option>
-constexpr Option OptionOf(const DefaultRow<Option>& row) noexcept {
-  return row.option;
-}
 // Row i names option i + 1: no option is missing, doubled or out of place.
-template <typename Row, std::size_t N>
-constexpr bool RowsInNumberOrder(const std::array<Row, N>& rows) noexcept {
+template <typename Option, std::size_t N>
+constexpr bool RowsInNumberOrder(const std::array<DefaultRow<Option>, N>& rows) noexcept {
   for (std::size_t i = 0; i < N; ++i) {
-    if (NumberOf(OptionOf(rows[i])) != static_cast<int>(i + 1)) return false;
+    if (NumberOf(rows[i].option) != static_cast<int>(i + 1)) return false;
   }
   return true;
 }
+template <typename Option, std::size_t N>
+constexpr std::array<Option, N> OptionsOf(const std::array<DefaultRow<Option>, N>& rows) noexcept {
+  std::array<Option, N> options{};
+  for (std::size_t i = 0; i < N; ++i) options[i] = rows[i].option;
+  return options;
+}
 }  // namespace catalogue_detail
 
-static_assert(catalogue_detail::RowsInNumberOrder(kAllChecks));
-static_assert(catalogue_detail::RowsInNumberOrder(kAllSpins));
-static_assert(catalogue_detail::RowsInNumberOrder(kAllRadios));
-static_assert(catalogue_detail::RowsInNumberOrder(kAllColours));
-static_assert(catalogue_detail::RowsInNumberOrder(kAllChoices));
 static_assert(catalogue_detail::RowsInNumberOrder(kCheckDefaults));
 static_assert(catalogue_detail::RowsInNumberOrder(kSpinDefaults));
 static_assert(catalogue_detail::RowsInNumberOrder(kRadioDefaults));
 static_assert(catalogue_detail::RowsInNumberOrder(kColourDefaults));
 static_assert(catalogue_detail::RowsInNumberOrder(kChoiceDefaults));
+
+// Every option of each family, in number order: the registry edge and the
+// dialog transfer walk these. Taken from the default rows, so that each
+// option is listed once.
+inline constexpr auto kAllChecks = catalogue_detail::OptionsOf(kCheckDefaults);
+inline constexpr auto kAllSpins = catalogue_detail::OptionsOf(kSpinDefaults);
+inline constexpr auto kAllRadios = catalogue_detail::OptionsOf(kRadioDefaults);
+inline constexpr auto kAllColours = catalogue_detail::OptionsOf(kColourDefaults);
+inline constexpr auto kAllChoices = catalogue_detail::OptionsOf(kChoiceDefaults);
 
 // The three pictures, in the order of the set the control program publishes
 // and of the library's wallpaper slots.
