@@ -30,6 +30,13 @@ inline constexpr char kHostMutexName[] = "VornalHost32";
 // with a dot and the set's generation. In the session's namespace.
 inline constexpr char kPictureDirectoryName[] = "Local\\VornalPictures";
 
+// The animated box: the control program's overlay window, found by its
+// class, and the two messages a hooked program posts to it
+// (box_overlay_protocol.h says what they carry).
+inline constexpr char kBoxOverlayClassName[] = "VornalBoxOverlay";
+inline constexpr char kBoxOpeningMessage[] = "Vornal_BoxOpening";
+inline constexpr char kBoxClosingMessage[] = "Vornal_BoxClosing";
+
 // The hook library's exports, as its .def file names them, looked up by
 // the programs that install its hook.
 inline constexpr char kHookProcedureName[] = "VornalHook";
