@@ -24,6 +24,7 @@ struct GdiObjectTraits {
 // LR_CREATEDIBSECTION) or a device bitmap (CreateCompatibleBitmap).
 using UniqueBitmap = UniqueResource<GdiObjectTraits<HBITMAP>>;
 using UniqueBrush = UniqueResource<GdiObjectTraits<HBRUSH>>;
+using UniqueFont = UniqueResource<GdiObjectTraits<HFONT>>;
 
 struct MemoryDcTraits {
   using Value = HDC;

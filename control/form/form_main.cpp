@@ -43,12 +43,8 @@ bool RegisterFormClass(HINSTANCE instance) {
 
 // Client area of 457 x 369 pixels at 96 DPI, centred on the desktop.
 void SizeAndCentre(HWND form) {
-  const int dpi = [] {
-    const ScreenDC screen;
-    const int d = GetDeviceCaps(screen.Get(), LOGPIXELSY);
-    return d > 0 ? d : 96;
-  }();
-  RECT r{0, 0, MulDiv(457, dpi, 96), MulDiv(369, dpi, 96)};
+  const int dpi = WindowDpi(form);
+  RECT r{0, 0, ScaleToDpi(457, kBaseDpi, dpi), ScaleToDpi(369, kBaseDpi, dpi)};
   AdjustWindowRectEx(&r, static_cast<DWORD>(GetWindowLongPtrA(form, GWL_STYLE)), FALSE,
                      static_cast<DWORD>(GetWindowLongPtrA(form, GWL_EXSTYLE)));
   const int w = r.right - r.left;
@@ -295,6 +291,10 @@ INT_PTR FormMain::HandleDialogMessage(UINT message, WPARAM wParam, LPARAM lParam
                      form_, nullptr);
       return TRUE;
     }
+    case WM_DPICHANGED:
+      OnDpiChanged(DpiFromMessage(static_cast<unsigned long>(wParam), pages_.Dpi()),
+                   reinterpret_cast<const RECT*>(lParam));
+      return TRUE;
     case WM_CLOSE:
       FormClose();
       return TRUE;
@@ -304,6 +304,34 @@ INT_PTR FormMain::HandleDialogMessage(UINT message, WPARAM wParam, LPARAM lParam
       return TRUE;
     default:
       return FALSE;
+  }
+}
+
+// The form has moved to a monitor of another DPI (or the DPI of its own
+// has changed): the system suggests the window's new rectangle, which
+// keeps the window under the mouse while it is dragged across. The
+// controls are laid out again from the first layout; the window takes the
+// suggested place, and its size is then corrected so that the client area
+// is exactly the first one scaled, as the controls are placed for it (the
+// frame need not scale by the same ratio).
+void FormMain::OnDpiChanged(int dpi, const RECT* suggested) {
+  pages_.ChangeDpi(dpi);
+  RECT window{};
+  if (suggested != nullptr) {
+    window = *suggested;
+  } else {
+    GetWindowRect(form_, &window);
+  }
+  RECT client{};
+  SetWindowPos(form_, nullptr, window.left, window.top, window.right - window.left,
+               window.bottom - window.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  GetClientRect(form_, &client);
+  const DpiBox wanted = pages_.ClientBox();
+  const int dw = wanted.Width() - (client.right - client.left);
+  const int dh = wanted.Height() - (client.bottom - client.top);
+  if (dw != 0 || dh != 0) {
+    SetWindowPos(form_, nullptr, 0, 0, window.right - window.left + dw, window.bottom - window.top + dh,
+                 SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
   }
 }
 

@@ -128,6 +128,7 @@ class FormMain {
   // Whether the check box or radio button id is checked.
   bool Checked(int id) const { return SendMessageA(Control(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
   HMENU PopupMenu() const { return popup_; }
+  FormPages& Pages() { return pages_; }
 
   // Colour swatches: the fill colour of Shape1 to Shape3.
   std::uint32_t ShapeColour(int id) const;
@@ -149,6 +150,7 @@ class FormMain {
   INT_PTR HandleDialogMessage(UINT message, WPARAM wParam, LPARAM lParam);
   bool HandleControlMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result);
   void OnCommand(int id, int code);
+  void OnDpiChanged(int dpi, const RECT* suggested);
   void OnTrayNotification(LPARAM mouseMessage);
   // Runs the handler of a menu item or push button; false if id has none.
   bool RunCommand(int id);

@@ -56,10 +56,32 @@ void OffsetChild(HWND child, int dx, int dy) {
 }
 
 // Pixels at 96 DPI scaled like the form itself, which is sized in pixels.
-int ScaledPixels(int pixels) {
-  const ScreenDC screen;
-  const int dpi = screen ? GetDeviceCaps(screen.Get(), LOGPIXELSY) : 96;
-  return MulDiv(pixels, dpi > 0 ? dpi : 96, 96);
+int ScaledPixels(int pixels, int dpi) { return ScaleToDpi(pixels, kBaseDpi, dpi); }
+
+DpiBox BoxOf(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
+
+// The functions of newer systems, looked up by name: the program runs on
+// Windows 7, which has none of them.
+template <typename Function>
+Function User32Function(const char* name) {
+  HMODULE user32 = GetModuleHandleA("user32.dll");
+  return user32 != nullptr ? reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(user32, name)))
+                           : nullptr;
+}
+
+// In a PerMonitorV2 process the dialog manager scales dialogs made from
+// templates on its own when the DPI changes; the form is sized in pixels
+// and laid out by FormPages, so the dialog manager is told to leave the
+// form, its sheets and their controls alone, and only one layout runs.
+void TakeOverDpiScaling(HWND window, bool dialog) {
+  using DialogBehaviour = BOOL(WINAPI*)(HWND, int, int);
+  using ControlBehaviour = BOOL(WINAPI*)(HWND, int, int);
+  static const auto setDialog = User32Function<DialogBehaviour>("SetDialogDpiChangeBehavior");
+  static const auto setControl = User32Function<ControlBehaviour>("SetDialogControlDpiChangeBehavior");
+  constexpr int kDialogDisableAll = 0x0001;                  // DDC_DISABLE_ALL
+  constexpr int kControlDisableFontAndLayout = 0x0001 | 0x0002;  // DCDC_DISABLE_FONT_UPDATE | DCDC_DISABLE_RELAYOUT
+  if (dialog && setDialog != nullptr) setDialog(window, kDialogDisableAll, kDialogDisableAll);
+  if (setControl != nullptr) setControl(window, kControlDisableFontAndLayout, kControlDisableFontAndLayout);
 }
 
 // The row below the pages: the buttons keep to the right edge, the panels
@@ -116,10 +138,30 @@ BOOL CALLBACK NoteControl(HWND window, LPARAM param) noexcept {
   }, FALSE);
 }
 
+BOOL CALLBACK NoteAnyChild(HWND window, LPARAM param) noexcept {
+  return Guarded([&] {
+    reinterpret_cast<std::vector<HWND>*>(param)->push_back(window);
+    return TRUE;
+  }, FALSE);
+}
+
 }  // namespace
+
+int WindowDpi(HWND window) {
+  using ForWindow = UINT(WINAPI*)(HWND);
+  static const auto forWindow = User32Function<ForWindow>("GetDpiForWindow");
+  if (forWindow != nullptr && window != nullptr) {
+    const int dpi = static_cast<int>(forWindow(window));
+    if (dpi > 0) return dpi;
+  }
+  const ScreenDC screen;
+  const int dpi = screen ? GetDeviceCaps(screen.Get(), LOGPIXELSY) : kBaseDpi;
+  return dpi > 0 ? dpi : kBaseDpi;
+}
 
 bool FormPages::Create(HINSTANCE instance, HWND form, DLGPROC pageProc, LPARAM pageParam) {
   form_ = form;
+  dpi_ = WindowDpi(form);
   FitFormControls();
   for (const PageControlPlan& pc : Plan()) {
     HWND tabs = PageControlWindow(pc.pageControlId);
@@ -157,7 +199,73 @@ bool FormPages::Create(HINSTANCE instance, HWND form, DLGPROC pageProc, LPARAM p
   controls_.erase(std::unique(controls_.begin(), controls_.end(),
                               [](const auto& a, const auto& b) { return a.first == b.first; }),
                   controls_.end());
+  NoteLayout();
   return true;
+}
+
+void FormPages::NoteLayout() {
+  layoutDpi_ = dpi_;
+  RECT client{};
+  GetClientRect(form_, &client);
+  client_ = BoxOf(client);
+  TakeOverDpiScaling(form_, true);
+  std::vector<HWND> windows;
+  EnumChildWindows(form_, NoteAnyChild, reinterpret_cast<LPARAM>(&windows));
+  placed_.clear();
+  placed_.reserve(windows.size());
+  for (HWND w : windows) {
+    TakeOverDpiScaling(w, IsTabSheet(w));
+    placed_.push_back({w, BoxOf(ChildRect(w))});
+  }
+  HFONT font = reinterpret_cast<HFONT>(SendMessageA(form_, WM_GETFONT, 0, 0));
+  haveLayoutFont_ = font != nullptr && GetObjectA(font, sizeof layoutFont_, &layoutFont_) == sizeof layoutFont_;
+}
+
+DpiBox FormPages::ClientBox() const { return ScaleBoxToDpi(client_, layoutDpi_, dpi_); }
+
+void FormPages::ChangeDpi(int dpi) {
+  if (dpi <= 0 || dpi == dpi_ || form_ == nullptr) return;
+  dpi_ = dpi;
+  // The font first: the page controls' tabs take their height from it,
+  // and the sheets are placed below the tabs.
+  UniqueFont font;
+  if (haveLayoutFont_) {
+    LOGFONTA scaled = layoutFont_;
+    scaled.lfHeight = ScaleFontHeight(layoutFont_.lfHeight, layoutDpi_, dpi);
+    font = UniqueFont(CreateFontIndirectA(&scaled));
+  }
+  for (const Placed& p : placed_) {
+    // A sheet's own font is the dialog manager's, which frees it with the
+    // sheet; only the controls get the scaled one.
+    if (font && !IsTabSheet(p.window)) {
+      SendMessageA(p.window, WM_SETFONT, reinterpret_cast<WPARAM>(font.Get()), FALSE);
+    }
+    const DpiBox b = ScaleBoxToDpi(p.box, layoutDpi_, dpi);
+    SetWindowPos(p.window, nullptr, b.left, b.top, b.Width(), b.Height(),
+                 SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
+  }
+  // Every control uses the new font by now: the one before may go.
+  if (font) font_ = std::move(font);
+  PlaceAllSheets();
+  if (tooltip_ != nullptr) SendMessageA(tooltip_, TTM_SETMAXTIPWIDTH, 0, ScaledPixels(400, dpi));
+  RedrawWindow(form_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+}
+
+// Outer page controls before the inner ones, which sit on their sheets.
+void FormPages::PlaceAllSheets() {
+  for (const PageControlPlan& pc : Plan()) {
+    HWND tabs = PageControlWindow(pc.pageControlId);
+    if (tabs == nullptr) continue;
+    RECT area;
+    GetClientRect(tabs, &area);
+    SendMessageA(tabs, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
+    MapWindowPoints(tabs, GetParent(tabs), reinterpret_cast<POINT*>(&area), 2);
+    for (const Sheet& s : layout_) {
+      if (s.pageControlId != pc.pageControlId) continue;
+      SetWindowPos(s.window, nullptr, area.left, area.top, area.right - area.left,
+                   area.bottom - area.top, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
+    }
+  }
 }
 
 bool FormPages::Locate(int dialogId, TabSheetPlace& place) {
@@ -264,10 +372,10 @@ void FormPages::PlaceDirectionGrid(int labelId, int firstButtonId) {
   if (label == nullptr) return;
   HWND sheet = GetParent(label);
   const RECT at = ChildRect(label);
-  const int cell = ScaledPixels(17);
-  const int pitch = cell + ScaledPixels(2);
+  const int cell = ScaledPixels(17, dpi_);
+  const int pitch = cell + ScaledPixels(2, dpi_);
   const int left = at.left;
-  const int top = at.bottom + ScaledPixels(3);
+  const int top = at.bottom + ScaledPixels(3, dpi_);
   for (int i = 0; i < 9; ++i) {
     if (HWND button = GetDlgItem(sheet, firstButtonId + i)) {
       MoveChild(button, left + (i % 3) * pitch, top + (i / 3) * pitch, cell, cell);
@@ -275,7 +383,7 @@ void FormPages::PlaceDirectionGrid(int labelId, int firstButtonId) {
   }
   // A small font leaves less room under the label than the grid takes; the
   // control after the grid then moves down out of its way.
-  const int gap = ScaledPixels(4);
+  const int gap = ScaledPixels(4, dpi_);
   const RECT grid{left - gap, top - gap, left + 2 * pitch + cell + gap, top + 2 * pitch + cell + gap};
   HWND next = GetWindow(GetDlgItem(sheet, firstButtonId + 8), GW_HWNDNEXT);
   if (next != nullptr) {

@@ -11,6 +11,9 @@
 #include <utility>
 #include <vector>
 
+#include "form/dpi_layout.h"
+#include "gdi_owners.h"
+
 namespace vornal {
 
 // Where a tab sheet sits: the page control holding it, its tab index there,
@@ -20,6 +23,10 @@ struct TabSheetPlace {
   int index = 0;
   int parentSheetId = 0;
 };
+
+// The DPI window is shown at: its monitor's where the system tells each
+// window apart (Windows 10 1607 and later), the screen's otherwise.
+int WindowDpi(HWND window);
 
 class FormPages {
  public:
@@ -41,6 +48,14 @@ class FormPages {
   // Switches pages on TCN_SELCHANGE; true when the notification was one.
   bool OnNotify(const NMHDR& header);
 
+  // The DPI the controls are laid out for.
+  int Dpi() const { return dpi_; }
+  // The form's client size at the current DPI.
+  DpiBox ClientBox() const;
+  // Lays every control and tab sheet out again for dpi, from the layout
+  // made at Create, with the dialog font scaled to match.
+  void ChangeDpi(int dpi);
+
  private:
   struct Sheet {
     int pageControlId;
@@ -55,11 +70,25 @@ class FormPages {
   void SetUpControls();
   void PlaceDirectionGrid(int labelId, int firstButtonId);
   void AddTooltips(HINSTANCE instance, HWND form);
+  void NoteLayout();
+  void PlaceAllSheets();
+
+  struct Placed {
+    HWND window;
+    DpiBox box;  // at layoutDpi_, in its parent's client coordinates
+  };
 
   HWND form_ = nullptr;
   HWND tooltip_ = nullptr;
   std::vector<std::pair<int, HWND>> controls_;  // by id, once created
   std::vector<Sheet> layout_;
+  std::vector<Placed> placed_;  // every window below the form, as first laid out
+  DpiBox client_{};             // the form's client area, as first laid out
+  int layoutDpi_ = kBaseDpi;    // the DPI of that first layout
+  int dpi_ = kBaseDpi;
+  LOGFONTA layoutFont_{};       // the dialog font of that first layout
+  bool haveLayoutFont_ = false;
+  UniqueFont font_;             // the dialog font scaled to dpi_, once the DPI changed
 };
 
 }  // namespace vornal
