@@ -34,6 +34,7 @@ void FormMain::ApplySettings() {
 
   SetWindowTextA(Control(IDC_LabelStatus), PatchStatusText(patch_.Running()));
   SetWindowTextA(Control(IDC_LabelReach), patch_.ReachText().c_str());
+  ShowAnimationSwitch();
   ShowStatus(patch_.Running() ? TrayStatus::PatchRunning : TrayStatus::PatchNotRunning);
   SetMenuChecked(IDM_PatchEnabled1, settings_.Get(Radio::PatchOn));
   SetMenuChecked(IDM_TaskbarTransparent1, settings_.Get(Check::TaskbarTransparent));

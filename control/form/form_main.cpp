@@ -446,6 +446,7 @@ void FormMain::ShowVornal1Click() {
 
 void FormMain::FormShow() {
   shell_.LocateShellWindows();
+  ShowAnimationSwitch();
   UpdateEnableds();
   SetFocus(GetDlgItem(form_, IDC_BitBtnOK));
 }
@@ -466,6 +467,22 @@ void FormMain::RedrawDesktop1Click() {
   // InvalidateRect of no window does) would wait for every window of every
   // program to erase, and one that does not answer would hold this one.
   RedrawWindow(nullptr, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+}
+
+// The user may switch Windows' animations while the dialog is hidden or
+// open: the switch is read again whenever the dialog is shown or applied.
+// Without it no window is animated whatever the options say, and the
+// dialog would otherwise promise what is not done.
+void FormMain::ShowAnimationSwitch() {
+  bool on = true;
+  if (env_.clientAreaAnimation) {
+    on = env_.clientAreaAnimation();
+  } else {
+    BOOL value = TRUE;
+    // Systems before Vista know no such switch and always animate.
+    if (SystemParametersInfoA(SPI_GETCLIENTAREAANIMATION, 0, &value, 0)) on = value != FALSE;
+  }
+  ShowWindow(Control(IDC_LabelAnimationsOff), on ? SW_HIDE : SW_SHOWNA);
 }
 
 void FormMain::TrimWorkingSet() {

@@ -45,6 +45,9 @@ struct FormEnvironment {
   NotifyIconCall notifyIcon;
   // Called with the id of every control whose change handler runs.
   std::function<void(int id)> controlChanged;
+  // Whether Windows' own animations are on ("Show animations in Windows");
+  // empty: the system is asked.
+  std::function<bool()> clientAreaAnimation;
 };
 
 // The environment of the running program, with the real message boxes.
@@ -165,6 +168,8 @@ class FormMain {
   void SetMenuChecked(int id, bool checked);
   bool MenuChecked(int id) const;
   void TrimWorkingSet();
+  // Shows the note on Global Animation while Windows' own animations are off.
+  void ShowAnimationSwitch();
 
   // Outside values and the exclusion list live only in the dialog.
   OutsideValues OutsideFromForm() const;

@@ -171,6 +171,8 @@
 #define IDC_LabelVer 1582
 // Under the patch state: which programs the patch reaches.
 #define IDC_LabelReach 1583
+// On Global Animation, shown only while Windows' own animations are off.
+#define IDC_LabelAnimationsOff 1584
 
 #define IDC_GroupBox1 1601
 #define IDC_GroupBox2 1602

@@ -1,6 +1,8 @@
 // The real form at another DPI, told by a WM_DPICHANGED as Windows sends it
-// when the dialog moves to another monitor.
+// when the dialog moves to another monitor, and the note on Global
+// Animation while Windows' own animations are off.
 #include <cstdlib>
+#include <string>
 
 #include "form/dpi_layout.h"
 #include "form_fixture.h"
@@ -121,6 +123,38 @@ TEST_F(FormDpi, AMessageWithoutADpiChangesNothing) {
   const RECT after = ClientRectOf(form->Handle());
   EXPECT_EQ(after.right, client.right);
   EXPECT_EQ(after.bottom, client.bottom);
+}
+
+struct SwitchCase {
+  const char* what;
+  bool animationsOn;
+  bool noteShown;
+};
+
+TEST_F(FormDpi, TheNoteOnWindowsOwnAnimationsFollowsTheSwitch) {
+  bool animationsOn = true;
+  env.clientAreaAnimation = [&] { return animationsOn; };
+  StartForm();
+  HWND note = Control(IDC_LabelAnimationsOff);
+  ASSERT_NE(note, nullptr);
+  form->Pages().ShowTabSheet(IDD_TabSheet9);
+  char text[128] = {};
+  GetWindowTextA(note, text, sizeof text);
+  EXPECT_EQ(std::string(text), "Windows' own animations are off: no window is animated.");
+
+  // Read again each time the dialog is shown and on Apply.
+  const SwitchCase cases[] = {
+      {"on at start", true, false}, {"turned off", false, true}, {"on again", true, false}};
+  for (const SwitchCase& c : cases) {
+    animationsOn = c.animationsOn;
+    form->ShowVornal1Click();
+    EXPECT_EQ(IsWindowVisible(note) != FALSE, c.noteShown) << c.what << ", on showing";
+    form->FormClose();
+    animationsOn = !c.animationsOn;
+    Click(IDC_ButtonApply);
+    EXPECT_EQ(GetWindowLongPtrA(note, GWL_STYLE) & WS_VISIBLE ? true : false, !c.noteShown)
+        << c.what << ", then the other way at Apply";
+  }
 }
 
 }  // namespace
