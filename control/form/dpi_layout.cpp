@@ -18,7 +18,12 @@ DpiBox ScaleBoxToDpi(const DpiBox& box, int fromDpi, int toDpi) {
 }
 
 int ScaleFontHeight(int height, int fromDpi, int toDpi) {
-  const int scaled = ScaleToDpi(height, fromDpi, toDpi);
+  constexpr int kPointsPerInch = 72;
+  int scaled = ScaleToDpi(height, fromDpi, toDpi);
+  if (height < 0 && fromDpi > 0 && toDpi > 0 && fromDpi != toDpi) {
+    const int points = ScaleToDpi(-height, fromDpi, kPointsPerInch);
+    if (points > 0) scaled = -ScaleToDpi(points, kPointsPerInch, toDpi);
+  }
   if (scaled != 0 || height == 0) return scaled;
   return height < 0 ? -1 : 1;
 }

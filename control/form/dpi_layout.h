@@ -28,8 +28,13 @@ int ScaleToDpi(int value, int fromDpi, int toDpi);
 // that touch or line up at one DPI still do at another.
 DpiBox ScaleBoxToDpi(const DpiBox& box, int fromDpi, int toDpi);
 
-// A font height in the LOGFONT sense (negative: the character height)
-// scaled the same way, never reaching zero, which would mean "any size".
+// A font height in the LOGFONT sense scaled to another DPI, never reaching
+// zero, which would mean "any size". A character height (negative) goes
+// through whole points, as the dialog manager makes the template's font
+// ("8 points" is 11 pixels at 96 DPI, 16 at 144 and 21 at 192, not the 22
+// that 11 doubled would give), so that the text fits the controls at every
+// DPI as it does in a dialog made there; a cell height (positive) scales by
+// the ratio.
 int ScaleFontHeight(int height, int fromDpi, int toDpi);
 
 // The DPI that WM_DPICHANGED reports in its wParam (the same in both

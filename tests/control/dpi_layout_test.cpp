@@ -81,9 +81,12 @@ struct FontCase {
 
 TEST(DpiLayout, FontHeightsScaleAndNeverBecomeAnySize) {
   const FontCase cases[] = {
-      {"8 points at 96 DPI to 150 %", -11, 96, 144, -17},  // -16.5
-      {"8 points at 96 DPI to 200 %", -11, 96, 192, -22},
-      {"cell height keeps its sign", 13, 96, 144, 20},  // 19.5
+      // As the dialog manager makes 8 points at each DPI: 10.67, 16, 21.33.
+      {"8 points at 96 DPI to 150 %", -11, 96, 144, -16},
+      {"8 points at 96 DPI to 200 %", -11, 96, 192, -21},
+      {"8 points at 200 % back to 96 DPI", -21, 192, 96, -11},
+      {"9 points at 120 DPI to 150 %", -15, 120, 144, -18},
+      {"cell height scales by the ratio", 13, 96, 144, 20},  // 19.5
       {"a tiny font does not reach zero", -1, 192, 96, -1},
       {"zero (any size) stays zero", 0, 96, 192, 0},
   };
