@@ -3,6 +3,10 @@
 //   vornal_page_preview.exe N [file]   brings IDD_TabSheetN (1 to 23) to the front
 //                                      and writes "x y width height" of the
 //                                      dialog's client area to file
+// With VORNAL_PREVIEW_DPI=D in the environment the dialog is then told by a
+// WM_DPICHANGED that its DPI is D, as when it moves to another monitor;
+// with VORNAL_PREVIEW_ANIMATIONS_OFF=1 it is told that Windows' own
+// animations are off.
 // The form is the real one; the tabs are chosen as a click on them would,
 // through the form's own page switch.
 #include <windows.h>
@@ -43,11 +47,23 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
   // There is no hook library beside the preview; its error box would hide
   // the dialog.
   env.showError = [](HWND, const char*) {};
+  if (const char* off = std::getenv("VORNAL_PREVIEW_ANIMATIONS_OFF"); off != nullptr && off[0] == '1') {
+    env.clientAreaAnimation = [] { return false; };
+  }
   vornal::FormMain form(env);
   if (!form.Create()) return 1;
   // The pointer stays off the dialog, so that no tooltip covers it.
   SetCursorPos(0, 0);
   form.ShowVornal1Click();
+  if (const char* dpiText = std::getenv("VORNAL_PREVIEW_DPI")) {
+    const int dpi = std::atoi(dpiText);
+    RECT now{};
+    GetWindowRect(form.Handle(), &now);
+    const int from = form.Pages().Dpi();
+    // At the top left, where the grown dialog fits on the screen.
+    RECT suggested{0, 0, MulDiv(now.right - now.left, dpi, from), MulDiv(now.bottom - now.top, dpi, from)};
+    SendMessageA(form.Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+  }
   if (sheet >= 1 && sheet <= 23) SelectSheet(form, IDD_TabSheet1 + sheet - 1);
 
   // Where the dialog stands on the screen, for the screenshot script.
