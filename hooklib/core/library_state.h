@@ -19,6 +19,9 @@ namespace vornal::hooklib {
 
 using AnimateWindowProc = BOOL(WINAPI*)(HWND, DWORD, DWORD);
 using SetLayeredWindowAttributesProc = BOOL(WINAPI*)(HWND, COLORREF, BYTE, DWORD);
+// DPI_AWARENESS_CONTEXT is a HANDLE; the older headers lack the type.
+using SetThreadDpiAwarenessContextProc = HANDLE(WINAPI*)(HANDLE);
+using DwmGetWindowAttributeProc = HRESULT(WINAPI*)(HWND, DWORD, PVOID, DWORD);
 
 // No real message carries a number above 0xFFFF, so a failed registration
 // of the settings-updated message matches nothing.
@@ -29,6 +32,9 @@ struct OptionsSnapshot {
   LibraryOptions options;
   HWND taskbarWindow = nullptr;
   HWND desktopIconView = nullptr;
+  // SPI_GETCLIENTAREAANIMATION ("Show animations in Windows"); true
+  // where the system does not know it.
+  bool systemAnimations = true;
 };
 
 struct LibraryState {
@@ -37,10 +43,16 @@ struct LibraryState {
   // hook thread, and read by every thread that runs the hook procedure.
   std::atomic<HHOOK> hookHandle{nullptr};
   UINT msgSettingsUpdated = kNoMessage;
+  // What the library posts to the control program's box overlay.
+  UINT msgBoxOpening = kNoMessage;
+  UINT msgBoxClosing = kNoMessage;
 
   // Optional user32 entry points; null where the system lacks them.
   AnimateWindowProc animateWindow = nullptr;
   SetLayeredWindowAttributesProc setLayeredWindowAttributes = nullptr;
+  SetThreadDpiAwarenessContextProc setThreadDpiAwarenessContext = nullptr;  // Windows 10 1607
+  // dwmapi.dll, loaded at start-up (never under the loader lock).
+  DwmGetWindowAttributeProc dwmGetWindowAttribute = nullptr;
 
   VersionFlags versionFlags;  // of the running system, from start-up on
 
