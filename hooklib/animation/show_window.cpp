@@ -1,8 +1,9 @@
 // WM_SHOWWINDOW: the open and close animation of popups without a full
 // caption (menus on old systems, drop-down lists and the like). They
 // always get the animated box, whatever the style indexes say.
-#include "animation/animated_box.h"
 #include "animation/animation_handlers.h"
+#include "animation/box_overlay.h"
+#include "animation/box_route.h"
 #include "animation/repeat_restriction.h"
 #include "animation/show_rule.h"
 #include "core/busy_flag.h"
@@ -15,7 +16,8 @@ void OnShowWindow(HWND window, WPARAM shown, LPARAM status) noexcept {
   // A show or hide on a parent's or another window's account ends here,
   // before the options are copied.
   if (!ShownInOwnRight(status)) return;
-  const AnimationOptions options = CurrentOptions().options.animation;
+  const OptionsSnapshot snapshot = CurrentOptions();
+  const AnimationOptions& options = snapshot.options.animation;
   // Ends here, before any call, unless popups are animated at all.
   if (!PopupsMayAnimate(options)) return;
 
@@ -33,9 +35,10 @@ void OnShowWindow(HWND window, WPARAM shown, LPARAM status) noexcept {
   if (!PopupSizeFits(options.limits, {rect.left, rect.top, rect.right, rect.bottom})) return;
   if (AnimationAllowedNow(options)) {
     const bool opening = shown == 1;
-    if (opening ? options.animateOpening : options.animateClosing) {
-      AnimateBox(rect.left, rect.top, SideLength(rect.left, rect.right),
-                 SideLength(rect.top, rect.bottom), !opening, options);
+    // Popups always get the box, whatever the style indexes say.
+    if ((opening ? options.animateOpening : options.animateClosing) &&
+        ChooseAnimation(snapshot.systemAnimations, kBoxStyle, true) == AnimationChoice::Box) {
+      PlayBox(window, rect, !opening, BoxWindowKind::Popup, options);
     }
   }
   NoteAnimationTime(options);

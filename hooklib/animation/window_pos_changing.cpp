@@ -1,8 +1,9 @@
 // WM_WINDOWPOSCHANGING: the open and close animation of titled windows,
 // and the shadow step for the windows being opened.
 #include "animation/animate_window_flags.h"
-#include "animation/animated_box.h"
 #include "animation/animation_handlers.h"
+#include "animation/box_overlay.h"
+#include "animation/box_route.h"
 #include "animation/repeat_restriction.h"
 #include "animation/show_rule.h"
 #include "core/busy_flag.h"
@@ -56,7 +57,8 @@ void CloseWithAnimateWindow(HWND window, const AnimationOptions& options, const 
   RedrawWindow(parent, &area, nullptr, kRepaint);
 }
 
-void AnimationStep(HWND window, bool closing, const AnimationOptions& options) noexcept {
+void AnimationStep(HWND window, bool closing, const AnimationOptions& options,
+                   bool systemAnimations) noexcept {
   RECT rect;
   if (!GetWindowRect(window, &rect)) return;
   const WindowBox box{rect.left, rect.top, rect.right, rect.bottom};
@@ -64,13 +66,18 @@ void AnimationStep(HWND window, bool closing, const AnimationOptions& options) n
   if (AnimationAllowedNow(options)) {
     const std::uint8_t style = closing ? options.closeStyle : options.openStyle;
     const AnimateWindowProc animate = g_library.animateWindow;
-    if (style == kBoxStyle || animate == nullptr) {
-      AnimateBox(rect.left, rect.top, SideLength(rect.left, rect.right),
-                 SideLength(rect.top, rect.bottom), closing, options);
-    } else if (closing) {
-      CloseWithAnimateWindow(window, options, rect, animate);
-    } else {
-      OpenWithAnimateWindow(window, options, rect, animate);
+    switch (ChooseAnimation(systemAnimations, style, animate != nullptr)) {
+      case AnimationChoice::None: break;
+      case AnimationChoice::Box:
+        PlayBox(window, rect, closing, BoxWindowKind::Titled, options);
+        break;
+      case AnimationChoice::AnimateWindow:
+        if (closing) {
+          CloseWithAnimateWindow(window, options, rect, animate);
+        } else {
+          OpenWithAnimateWindow(window, options, rect, animate);
+        }
+        break;
     }
   }
   NoteAnimationTime(options);
@@ -95,7 +102,7 @@ void OnWindowPosChanging(HWND window, LPARAM windowPos) noexcept {
   if (!ReadWindowLong(window, GWL_STYLE, style)) return;
   const auto windowStyle = static_cast<std::uint32_t>(style);
   const PositionChange change = ClassifyPositionChange(flags, windowStyle, options);
-  if (change.animate) AnimationStep(window, change.closing, options);
+  if (change.animate) AnimationStep(window, change.closing, options, snapshot.systemAnimations);
   AddShadowStyle(window, snapshot.options.shadows, windowStyle, change.opening);
 }
 
