@@ -16,8 +16,7 @@ void OnShowWindow(HWND window, WPARAM shown, LPARAM status) noexcept {
   // A show or hide on a parent's or another window's account ends here,
   // before the options are copied.
   if (!ShownInOwnRight(status)) return;
-  const OptionsSnapshot snapshot = CurrentOptions();
-  const AnimationOptions& options = snapshot.options.animation;
+  const AnimationOptions options = CurrentOptions().options.animation;
   // Ends here, before any call, unless popups are animated at all.
   if (!PopupsMayAnimate(options)) return;
 
@@ -37,7 +36,8 @@ void OnShowWindow(HWND window, WPARAM shown, LPARAM status) noexcept {
     const bool opening = shown == 1;
     // Popups always get the box, whatever the style indexes say.
     if ((opening ? options.animateOpening : options.animateClosing) &&
-        ChooseAnimation(snapshot.systemAnimations, kBoxStyle, true) == AnimationChoice::Box) {
+        ChooseAnimation(g_library.systemAnimations.load(std::memory_order_relaxed), kBoxStyle,
+                        true) == AnimationChoice::Box) {
       PlayBox(window, rect, !opening, BoxWindowKind::Popup, options);
     }
   }

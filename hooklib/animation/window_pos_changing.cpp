@@ -102,7 +102,10 @@ void OnWindowPosChanging(HWND window, LPARAM windowPos) noexcept {
   if (!ReadWindowLong(window, GWL_STYLE, style)) return;
   const auto windowStyle = static_cast<std::uint32_t>(style);
   const PositionChange change = ClassifyPositionChange(flags, windowStyle, options);
-  if (change.animate) AnimationStep(window, change.closing, options, snapshot.systemAnimations);
+  if (change.animate) {
+    AnimationStep(window, change.closing, options,
+                  g_library.systemAnimations.load(std::memory_order_relaxed));
+  }
   AddShadowStyle(window, snapshot.options.shadows, windowStyle, change.opening);
 }
 

@@ -32,9 +32,6 @@ struct OptionsSnapshot {
   LibraryOptions options;
   HWND taskbarWindow = nullptr;
   HWND desktopIconView = nullptr;
-  // SPI_GETCLIENTAREAANIMATION ("Show animations in Windows"); true
-  // where the system does not know it.
-  bool systemAnimations = true;
 };
 
 struct LibraryState {
@@ -63,6 +60,11 @@ struct LibraryState {
   std::atomic<bool> busy{false};
   std::atomic<HWND> dragWindow{nullptr};
   std::atomic<DWORD> lastAnimationTime{0};
+  // SPI_GETCLIENTAREAANIMATION ("Show animations in Windows"), true where
+  // the system does not know it. Apart from the options, so that the
+  // system's WM_SETTINGCHANGE can update it alone without a settings load
+  // on another thread being overwritten by an older copy.
+  std::atomic<bool> systemAnimations{true};
 
   // Published by every settings load: the options as one snapshot that
   // handlers copy, and the routes that have anything to do under them

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "animation/animation_handlers.h"
+#include "animation/system_animations.h"
 #include "core/library_state.h"
 #include "dispatch/active_routes.h"
 #include "dispatch/library_settings.h"
@@ -37,6 +38,7 @@ void Dispatch(const CWPRETSTRUCT& record) noexcept {
     case Route::Activate: OnActivate(record.hwnd, record.wParam, record.lParam); break;
     case Route::SetCursor: OnSetCursor(record.hwnd, record.lParam); break;
     case Route::CaptureChanged: OnCaptureChanged(record.hwnd); break;
+    case Route::SettingChange: OnSettingChange(record.wParam); break;
     default: break;
   }
 }

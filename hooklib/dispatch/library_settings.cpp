@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "animation/system_animations.h"
 #include "core/exclusion_list.h"
 #include "core/executable_name.h"
 #include "core/fpu_control.h"
@@ -62,12 +63,8 @@ void ApplyLibrarySettings(const Settings& settings, bool processEnabled) noexcep
   snapshot.options = OptionsFor(settings, processEnabled, g_library.versionFlags);
   snapshot.taskbarWindow = FindWindowA("Shell_TrayWnd", nullptr);
   snapshot.desktopIconView = FindDesktopIconView();
-  // Read with every load rather than on every show: the handlers must stay
-  // cheap. A system that does not know the setting animates.
-  BOOL animations = TRUE;
-  if (SystemParametersInfoA(SPI_GETCLIENTAREAANIMATION, 0, &animations, 0)) {
-    snapshot.systemAnimations = animations != FALSE;
-  }
+  // With every load rather than on every show: the handlers stay cheap.
+  ReadSystemAnimations();
   g_library.options.Publish(snapshot);
   g_library.activeRoutes.store(ActiveRoutes(snapshot.options), std::memory_order_relaxed);
   // From the settings just read rather than the published options, which a

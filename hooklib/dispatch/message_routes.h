@@ -20,6 +20,7 @@ enum class Route : std::uint8_t {
   CaptureChanged,
   Moving,
   ExitSizeMove,
+  SettingChange,  // the system's animation switch
 };
 
 // Message numbers as the system defines them (winuser.h).
@@ -32,6 +33,7 @@ inline constexpr std::uint32_t kSetRedraw = 0x000B;
 inline constexpr std::uint32_t kPaint = 0x000F;
 inline constexpr std::uint32_t kEraseBkgnd = 0x0014;
 inline constexpr std::uint32_t kShowWindow = 0x0018;
+inline constexpr std::uint32_t kSettingChange = 0x001A;
 inline constexpr std::uint32_t kSetCursor = 0x0020;
 inline constexpr std::uint32_t kWindowPosChanging = 0x0046;
 inline constexpr std::uint32_t kWindowPosChanged = 0x0047;
@@ -51,6 +53,7 @@ constexpr Route RouteOf(std::uint32_t message) noexcept {
     case msg::kKillFocus: return Route::KillFocus;
     case msg::kEraseBkgnd: return Route::EraseBkgnd;
     case msg::kShowWindow: return Route::ShowWindow;
+    case msg::kSettingChange: return Route::SettingChange;
     case msg::kSetCursor: return Route::SetCursor;
     case msg::kWindowPosChanging: return Route::WindowPosChanging;
     case msg::kHScroll:

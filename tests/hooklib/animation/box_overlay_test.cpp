@@ -214,9 +214,12 @@ TEST_F(BoxOverlay, TheSystemsAnimationSwitchOffPostsDrawsAndAnimatesNothing) {
   if (!off.Set()) GTEST_SKIP() << "this system keeps SPI_SETCLIENTAREAANIMATION to itself";
   settings_.Set(Spin::OpenDuration, 0);
   settings_.Set(Spin::CloseDuration, 0);
-  const struct { const char* name; bool withOverlay; std::uint8_t style; } cases[] = {
-      {"box, overlay present", true, 1}, {"box, no overlay", false, 1},
-      {"AnimateWindow style", false, 7}};
+  // The first case learns of the switch only from the system's
+  // WM_SETTINGCHANGE to a top-level window; the others from a load.
+  const struct { const char* name; bool withOverlay; std::uint8_t style; bool load; } cases[] = {
+      {"box, overlay present, WM_SETTINGCHANGE", true, 1, false},
+      {"box, overlay present", true, 1, true}, {"box, no overlay", false, 1, true},
+      {"AnimateWindow style", false, 7, true}};
   for (const auto& c : cases) {
     if (!c.withOverlay && overlay_ != nullptr) {
       DestroyWindow(overlay_);
@@ -224,7 +227,11 @@ TEST_F(BoxOverlay, TheSystemsAnimationSwitchOffPostsDrawsAndAnimatesNothing) {
     }
     settings_.Set(Choice::OpenStyle, c.style);
     settings_.Set(Choice::CloseStyle, c.style);
-    ApplyLibrarySettings(settings_, true);  // reads the switch
+    if (c.load) {
+      ApplyLibrarySettings(settings_, true);
+    } else {
+      SendMessageA(backdrop_, WM_SETTINGCHANGE, SPI_SETCLIENTAREAANIMATION, 0);
+    }
     for (const bool show : {true, false}) {
       for (const HWND window : {titled_, popup_}) {
         Run([&] { ShowWindow(window, show ? SW_SHOWNA : SW_HIDE); });

@@ -21,10 +21,12 @@ TEST(LibraryOptions, EachSwitchActivatesTheRoutesItsHandlersNeed) {
   };
   const Case cases[] = {
       {{}, bits({})},
-      {{Check::WindowsOpening}, bits({Route::WindowPosChanging})},
-      {{Check::WindowsClosing, Check::TitledWindows}, bits({Route::WindowPosChanging})},
+      {{Check::WindowsOpening}, bits({Route::WindowPosChanging, Route::SettingChange})},
+      {{Check::WindowsClosing, Check::TitledWindows},
+       bits({Route::WindowPosChanging, Route::SettingChange})},
       {{Check::Popups}, bits({})},  // popups, but neither opening nor closing
-      {{Check::WindowsOpening, Check::Popups}, bits({Route::WindowPosChanging, Route::ShowWindow})},
+      {{Check::WindowsOpening, Check::Popups},
+       bits({Route::WindowPosChanging, Route::ShowWindow, Route::SettingChange})},
       {{Check::WindowShadows}, bits({})},  // shadows come with the opening step
       {{Check::TransparentDragging}, bits({Route::Moving})},
       {{Check::WindowWallpaper}, bits({Route::EraseBkgnd, Route::Activate})},

@@ -18,6 +18,7 @@ const std::pair<std::uint32_t, Route> kListed[] = {
     {8, Route::KillFocus},            // WM_KILLFOCUS
     {20, Route::EraseBkgnd},          // WM_ERASEBKGND
     {24, Route::ShowWindow},          // WM_SHOWWINDOW
+    {26, Route::SettingChange},       // WM_SETTINGCHANGE
     {32, Route::SetCursor},           // WM_SETCURSOR
     {70, Route::WindowPosChanging},   // WM_WINDOWPOSCHANGING
     {276, Route::Scrolled},           // WM_HSCROLL
