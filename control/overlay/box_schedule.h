@@ -1,0 +1,93 @@
+// The platform-free part of the box overlay: where the box stands at a
+// moment of its animation, how its frame is drawn, when the next frame is
+// due, and which of the overlay's windows a new box takes. Pure, so that
+// every rounding and pacing case is tested natively.
+//
+// Rectangles are in physical screen pixels, as the hooked programs post
+// them; positions may be negative (monitors left of or above the primary
+// one).
+#pragma once
+
+#include <cstdint>
+
+namespace vornal {
+
+struct BoxRect {
+  std::int32_t left = 0;
+  std::int32_t top = 0;
+  std::int32_t width = 0;
+  std::int32_t height = 0;
+
+  friend bool operator==(const BoxRect&, const BoxRect&) = default;
+};
+
+// The share of the animation that has passed, 1 once the time is up; a
+// duration of 0 is up at once.
+float BoxFraction(std::uint64_t elapsedUs, std::uint64_t durationUs) noexcept;
+
+// The box at fraction f over window: opening grows it from the centre
+// point to the full window, closing shrinks it back to the centre. Sizes
+// and positions are rounded to the nearest integer, halves to even, as the
+// box drawn inside the hooked programs rounds them, so that both boxes
+// stand on the same pixels.
+BoxRect BoxAt(const BoxRect& window, float f, bool closing) noexcept;
+
+// How a frame of the given thickness is painted, from the outside in: a
+// dark line that reads on light windows, the highlight colour, and a light
+// line that reads on dark windows. A thickness of 1 is the highlight
+// alone; 2 is the two lines without the highlight between them.
+struct FrameBands {
+  int dark = 0;
+  int highlight = 0;
+  int light = 0;
+
+  friend bool operator==(const FrameBands&, const FrameBands&) = default;
+};
+FrameBands FrameBandsOf(std::uint16_t thickness) noexcept;
+
+// The hole that the frame leaves in a box of width by height, in the box's
+// own coordinates. A box that is not more than twice the thickness in
+// width or height has none: it is drawn solid.
+struct FrameHole {
+  bool present = false;
+  BoxRect rect;
+
+  friend bool operator==(const FrameHole&, const FrameHole&) = default;
+};
+FrameHole FrameHoleOf(std::int32_t width, std::int32_t height, std::uint16_t thickness) noexcept;
+
+// One refresh of a display of the given rate (GetDeviceCaps VREFRESH), in
+// microseconds. 0 and 1 mean "the hardware's default"; they, and rates
+// beyond reason, count as 60 Hz.
+std::uint32_t RefreshIntervalUs(int hertz) noexcept;
+
+// What the overlay does with one box at a wake-up. Frame k belongs to the
+// refresh that starts k intervals after the box began; at most one frame
+// is drawn per refresh, and the box is taken down at the first refresh at
+// or after its end (the window itself, or nothing, stands there then).
+struct FrameStep {
+  bool draw = false;        // draw frame `frame` now
+  bool finished = false;    // the box is over: hide it
+  std::int64_t frame = -1;  // the frame of this refresh
+  float fraction = 0.0f;    // the share of the animation the frame shows
+  std::uint64_t nextDueUs = 0;  // elapsed time at which the following frame is due
+
+  friend bool operator==(const FrameStep&, const FrameStep&) = default;
+};
+// elapsedUs since the box began, lastFrame the frame drawn last (-1 for
+// none). A wake-up is never exactly on time, so a frame due within an
+// eighth of a refresh counts as due now.
+FrameStep NextFrame(std::uint64_t durationUs, std::uint64_t elapsedUs, std::uint32_t intervalUs,
+                    std::int64_t lastFrame) noexcept;
+
+// A window of the overlay as the choice of a window for a new box sees it.
+struct SlotState {
+  bool busy = false;
+  std::uint64_t remainingUs = 0;  // of the box it plays
+};
+// A free window, the first one; with none free, the one whose box is
+// nearest its end gives way (the newest box is the one the user looks
+// at). -1 for no windows at all.
+int SlotForNewBox(const SlotState* slots, int count) noexcept;
+
+}  // namespace vornal

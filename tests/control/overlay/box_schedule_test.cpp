@@ -1,0 +1,191 @@
+// The overlay's pure part: the box's geometry, the frame's look and hole,
+// the refresh interval, the frame schedule and the choice of a window.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <ostream>
+#include <vector>
+
+#include "overlay/box_schedule.h"
+
+namespace vornal {
+
+std::ostream& operator<<(std::ostream& out, const BoxRect& r) {
+  return out << "{" << r.left << ", " << r.top << ", " << r.width << " x " << r.height << "}";
+}
+std::ostream& operator<<(std::ostream& out, const FrameStep& s) {
+  return out << "{draw " << s.draw << ", finished " << s.finished << ", frame " << s.frame << ", f "
+             << s.fraction << ", next " << s.nextDueUs << "}";
+}
+
+namespace {
+
+TEST(OverlayBoxAt, GrowsFromTheCentreAndShrinksBack) {
+  struct Case {
+    const char* name;
+    BoxRect window;
+    float f;
+    bool closing;
+    BoxRect expected;
+  };
+  const Case cases[] = {
+      {"opening starts at the centre point", {100, 50, 480, 360}, 0.0f, false, {340, 230, 0, 0}},
+      {"opening halfway", {100, 50, 480, 360}, 0.5f, false, {220, 140, 240, 180}},
+      {"opening ends on the window", {100, 50, 480, 360}, 1.0f, false, {100, 50, 480, 360}},
+      {"closing starts on the window", {100, 50, 480, 360}, 0.0f, true, {100, 50, 480, 360}},
+      {"closing ends at the centre point", {100, 50, 480, 360}, 1.0f, true, {340, 230, 0, 0}},
+      {"a quarter of 10 is 2.5, rounded to even 2", {0, 0, 10, 10}, 0.25f, false, {4, 4, 2, 2}},
+      {"odd sides centre halves to even", {0, 0, 11, 11}, 0.0f, false, {6, 6, 0, 0}},
+      {"a monitor left of and above the primary one", {-1920, -300, 800, 600}, 0.5f, false,
+       {-1720, -150, 400, 300}},
+      {"a negative size draws nothing", {10, 10, -5, 20}, 1.0f, false, {10, 10, 0, 20}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(BoxAt(c.window, c.f, c.closing), c.expected);
+  }
+}
+
+TEST(OverlayBoxFraction, IsUpAtTheEndAndForNoDuration) {
+  EXPECT_EQ(BoxFraction(0, 200000), 0.0f);
+  EXPECT_EQ(BoxFraction(50000, 200000), 0.25f);
+  EXPECT_EQ(BoxFraction(200000, 200000), 1.0f);
+  EXPECT_EQ(BoxFraction(999999, 200000), 1.0f);
+  EXPECT_EQ(BoxFraction(0, 0), 1.0f);
+}
+
+TEST(OverlayFrame, BandsReadOnLightAndDarkWindows) {
+  struct Case {
+    std::uint16_t thickness;
+    FrameBands expected;
+  };
+  const Case cases[] = {{0, {0, 0, 0}}, {1, {0, 1, 0}}, {2, {1, 0, 1}}, {3, {1, 1, 1}}, {6, {1, 4, 1}}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << "thickness " << c.thickness);
+    const FrameBands b = FrameBandsOf(c.thickness);
+    EXPECT_EQ(b, c.expected) << "dark " << b.dark << " highlight " << b.highlight << " light " << b.light;
+    EXPECT_EQ(b.dark + b.highlight + b.light, c.thickness);
+  }
+}
+
+TEST(OverlayFrame, HoleLeavesTheThicknessOnEverySideOrNone) {
+  struct Case {
+    const char* name;
+    std::int32_t width, height;
+    std::uint16_t thickness;
+    FrameHole expected;
+  };
+  const Case cases[] = {
+      {"a window-sized box", 480, 360, 6, {true, {6, 6, 468, 348}}},
+      {"one pixel more than twice the thickness", 13, 13, 6, {true, {6, 6, 1, 1}}},
+      {"exactly twice the thickness is solid", 12, 40, 6, {}},
+      {"a flat box is solid", 40, 3, 2, {}},
+      {"no thickness leaves all of it", 10, 10, 0, {true, {0, 0, 10, 10}}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const FrameHole hole = FrameHoleOf(c.width, c.height, c.thickness);
+    EXPECT_EQ(hole.present, c.expected.present);
+    EXPECT_EQ(hole.rect, c.expected.rect);
+  }
+}
+
+TEST(OverlayRefresh, IntervalFollowsTheRateWithSixtyHertzForTheUnknown) {
+  struct Case {
+    int hertz;
+    std::uint32_t expectedUs;
+  };
+  const Case cases[] = {{60, 16667}, {144, 6944}, {75, 13333}, {0, 16667}, {1, 16667}, {-3, 16667},
+                        {100000, 16667}};
+  for (const Case& c : cases) {
+    EXPECT_EQ(RefreshIntervalUs(c.hertz), c.expectedUs) << c.hertz << " Hz";
+  }
+}
+
+TEST(OverlaySchedule, EachWakeUpGivesTheFrameOfItsRefresh) {
+  struct Case {
+    const char* name;
+    std::uint64_t durationUs, elapsedUs;
+    std::uint32_t intervalUs;
+    std::int64_t lastFrame;
+    FrameStep expected;
+  };
+  const Case cases[] = {
+      {"the first frame at once", 200000, 0, 20000, -1, {true, false, 0, 0.0f, 20000}},
+      {"no second frame in the same refresh", 200000, 5000, 20000, 0, {false, false, 0, 0.0f, 20000}},
+      {"a wake-up a little early counts as on time", 200000, 18000, 20000, 0, {true, false, 1, 0.1f, 40000}},
+      {"a late wake-up skips to its own refresh", 200000, 65000, 20000, 1, {true, false, 3, 0.3f, 80000}},
+      {"the frame shows its refresh, not the wake-up", 200000, 43000, 20000, 1, {true, false, 2, 0.2f, 60000}},
+      {"the last refresh before the end", 200000, 180000, 20000, 8, {true, false, 9, 0.9f, 200000}},
+      {"the refresh at the end takes the box down", 200000, 200000, 20000, 9, {false, true, 10, 1.0f, 220000}},
+      {"long after the end too", 200000, 900000, 20000, 3, {false, true, 45, 1.0f, 920000}},
+      {"no duration is over at once", 0, 0, 20000, -1, {false, true, 0, 1.0f, 20000}},
+      {"no interval counts as sixty hertz", 200000, 0, 0, -1, {true, false, 0, 0.0f, 16667}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(NextFrame(c.durationUs, c.elapsedUs, c.intervalUs, c.lastFrame), c.expected);
+  }
+}
+
+// A box played by a loop that wakes at every due time, and by one that is
+// woken far more often (every millisecond, as posts could wake it): both
+// draw at most one frame per refresh.
+int FramesPlayed(std::uint64_t durationUs, std::uint32_t intervalUs, std::uint64_t wakeEveryUs) {
+  int frames = 0;
+  std::int64_t last = -1;
+  for (std::uint64_t t = 0; t < 10 * durationUs + 10 * intervalUs; t += wakeEveryUs) {
+    const FrameStep step = NextFrame(durationUs, t, intervalUs, last);
+    if (step.finished) return frames;
+    if (step.draw) {
+      ++frames;
+      last = step.frame;
+    }
+  }
+  return -1;  // never finished
+}
+
+TEST(OverlaySchedule, AtMostOneFramePerRefresh) {
+  struct Case {
+    const char* name;
+    std::uint64_t durationUs;
+    int hertz;
+    std::uint64_t wakeEveryUs;
+    int expectedFrames;
+  };
+  const Case cases[] = {
+      {"200 ms at 60 Hz, woken at each refresh", 200000, 60, 16667, 12},
+      {"200 ms at 60 Hz, woken every millisecond", 200000, 60, 1000, 12},
+      {"200 ms at 144 Hz, woken every millisecond", 200000, 144, 1000, 29},
+      {"200 ms at 60 Hz, a wake-up that comes only every 50 ms", 200000, 60, 50000, 4},
+      {"1 ms is one frame", 1000, 60, 1000, 1},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const std::uint32_t interval = RefreshIntervalUs(c.hertz);
+    const int frames = FramesPlayed(c.durationUs, interval, c.wakeEveryUs);
+    EXPECT_EQ(frames, c.expectedFrames);
+    std::printf("[ figures  ] %s: %d frames\n", c.name, frames);
+  }
+}
+
+TEST(OverlaySlots, ANewBoxTakesAFreeWindowElseTheOneNearestItsEnd) {
+  struct Case {
+    const char* name;
+    std::vector<SlotState> slots;
+    int expected;
+  };
+  const Case cases[] = {
+      {"the first free one", {{true, 100}, {false, 0}, {false, 0}}, 1},
+      {"all free", {{false, 0}, {false, 0}}, 0},
+      {"all busy: the one nearest its end", {{true, 150}, {true, 20}, {true, 90}}, 1},
+      {"no windows at all", {}, -1},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(SlotForNewBox(c.slots.data(), static_cast<int>(c.slots.size())), c.expected);
+  }
+}
+
+}  // namespace
+}  // namespace vornal
