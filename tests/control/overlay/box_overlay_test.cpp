@@ -1,0 +1,303 @@
+// The box overlay in the test's process, driven the way a hooked program
+// drives it: a post to the window found by its class. What the tests look
+// at is what the user would see: the overlay's windows, where they stand
+// and what shape they have, while the box plays and after it.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+#include "box_overlay_protocol.h"
+#include "cross_process_names.h"
+#include "gdi_owners.h"
+#include "overlay/box_overlay.h"
+#include "overlay/box_schedule.h"
+#include "unique_resource.h"
+
+namespace vornal::test {
+namespace {
+
+using UniqueRegion = UniqueResource<GdiObjectTraits<HRGN>>;
+
+struct Seen {
+  HWND window;
+  RECT rect;
+};
+
+// The overlay's windows, each once: the walk follows the z-order, which
+// the overlay changes as it raises its windows on every frame, so the same
+// window can come up twice.
+std::vector<HWND> OverlayWindows() {
+  std::vector<HWND> windows;
+  for (HWND w = nullptr; (w = FindWindowExA(nullptr, w, kBoxOverlayClassName, nullptr)) != nullptr;) {
+    if (std::find(windows.begin(), windows.end(), w) == windows.end()) windows.push_back(w);
+  }
+  return windows;
+}
+
+std::vector<Seen> VisibleBoxes() {
+  std::vector<Seen> seen;
+  for (HWND w : OverlayWindows()) {
+    RECT r;
+    if (IsWindowVisible(w) && GetWindowRect(w, &r)) seen.push_back({w, r});
+  }
+  return seen;
+}
+
+bool Post(const BoxRequest& box, bool closing) {
+  HWND overlay = FindWindowA(kBoxOverlayClassName, nullptr);
+  const PackedBox packed = PackBox(box);
+  return overlay != nullptr &&
+         PostMessageA(overlay, RegisterWindowMessageA(closing ? kBoxClosingMessage : kBoxOpeningMessage),
+                      packed.wParam, static_cast<LPARAM>(static_cast<std::int32_t>(packed.lParam))) != FALSE;
+}
+
+// Twice the centre, so that odd sides compare exactly.
+POINT DoubleCentre(const RECT& r) { return {r.left + r.right, r.top + r.bottom}; }
+POINT DoubleCentre(const BoxRequest& b) { return {2 * b.left + b.width, 2 * b.top + b.height}; }
+
+bool CentredOn(const RECT& r, const BoxRequest& b) {
+  const POINT a = DoubleCentre(r);
+  const POINT e = DoubleCentre(b);
+  return std::abs(a.x - e.x) <= 1 && std::abs(a.y - e.y) <= 1;
+}
+
+bool Inside(const RECT& r, const BoxRequest& b) {
+  return r.left >= b.left && r.top >= b.top && r.right <= b.left + b.width && r.bottom <= b.top + b.height;
+}
+
+void PumpFor(DWORD ms) {
+  const DWORD start = GetTickCount();
+  do {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+    Sleep(2);
+  } while (GetTickCount() - start < ms);
+}
+
+class BoxOverlayTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_EQ(FindWindowA(kBoxOverlayClassName, nullptr), nullptr) << "an overlay left by another test";
+    ASSERT_TRUE(overlay_.Start());
+  }
+  BoxOverlay overlay_;
+};
+
+struct PlayCase {
+  const char* name;
+  BoxRequest box;
+  bool closing;
+  std::uint16_t thickness;
+  std::uint16_t ms;
+};
+
+TEST_F(BoxOverlayTest, PlaysEachBoxCentredOnItsWindowAndHidesAfter) {
+  const PlayCase cases[] = {
+      {"opening", {100, 80, 480, 360, BoxWindowKind::Titled}, false, 6, 600},
+      {"closing", {100, 80, 480, 360, BoxWindowKind::Titled}, true, 6, 600},
+      {"a popup left of and above the primary monitor", {-300, -200, 400, 300, BoxWindowKind::Popup}, false, 3, 600},
+  };
+  for (const PlayCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    overlay_.SetOptions(c.thickness, c.ms, c.ms, true);
+    const auto before = overlay_.Drawn();
+    ASSERT_TRUE(Post(c.box, c.closing));
+    std::vector<RECT> sizes;
+    bool regionChecked = false;
+    const DWORD start = GetTickCount();
+    while (GetTickCount() - start < c.ms) {
+      for (const Seen& s : VisibleBoxes()) {
+        EXPECT_TRUE(CentredOn(s.rect, c.box))
+            << "box at " << s.rect.left << "," << s.rect.top << " to " << s.rect.right << "," << s.rect.bottom;
+        EXPECT_TRUE(Inside(s.rect, c.box));
+        sizes.push_back(s.rect);
+        const int w = s.rect.right - s.rect.left;
+        const int h = s.rect.bottom - s.rect.top;
+        UniqueRegion region(CreateRectRgn(0, 0, 0, 0));
+        if (!regionChecked && w > 4 * c.thickness && h > 4 * c.thickness &&
+            GetWindowRgn(s.window, region.Get()) != ERROR) {
+          // The frame is the window; the middle is left to the window below.
+          EXPECT_TRUE(PtInRegion(region.Get(), c.thickness / 2, h / 2)) << "on the left band";
+          EXPECT_FALSE(PtInRegion(region.Get(), w / 2, h / 2)) << "in the middle";
+          EXPECT_FALSE(PtInRegion(region.Get(), c.thickness, c.thickness)) << "just inside the band";
+          regionChecked = true;
+        }
+      }
+      Sleep(3);
+    }
+    Sleep(150);
+    EXPECT_TRUE(VisibleBoxes().empty()) << "still shown after the box";
+    ASSERT_FALSE(sizes.empty()) << "the box was never seen";
+    EXPECT_TRUE(regionChecked) << "no sample large enough to look at its region";
+    // Opening grows, closing shrinks.
+    for (size_t i = 1; i < sizes.size(); ++i) {
+      const LONG was = sizes[i - 1].right - sizes[i - 1].left;
+      const LONG now = sizes[i].right - sizes[i].left;
+      if (c.closing) {
+        EXPECT_LE(now, was) << "sample " << i;
+      } else {
+        EXPECT_GE(now, was) << "sample " << i;
+      }
+    }
+    const auto after = overlay_.Drawn();
+    std::printf("[ figures  ] %s, %u ms: %zu samples, %llu frames\n", c.name, c.ms, sizes.size(),
+                static_cast<unsigned long long>(after.frames - before.frames));
+    EXPECT_EQ(after.boxes - before.boxes, 1u);
+  }
+}
+
+TEST_F(BoxOverlayTest, SeveralBoxesAtOnceEachGetTheirOwnWindow) {
+  overlay_.SetOptions(4, 900, 900, true);
+  const BoxRequest boxes[] = {{20, 20, 300, 200, BoxWindowKind::Titled},
+                              {400, 40, 200, 300, BoxWindowKind::Titled},
+                              {150, 350, 320, 180, BoxWindowKind::Popup}};
+  for (const BoxRequest& b : boxes) ASSERT_TRUE(Post(b, true));
+  size_t most = 0;
+  bool each[3] = {};
+  const DWORD start = GetTickCount();
+  while (GetTickCount() - start < 700) {
+    const std::vector<Seen> seen = VisibleBoxes();
+    if (seen.size() > most) most = seen.size();
+    for (const Seen& s : seen) {
+      bool matched = false;
+      for (int i = 0; i < 3; ++i) {
+        if (CentredOn(s.rect, boxes[i]) && Inside(s.rect, boxes[i])) each[i] = matched = true;
+      }
+      EXPECT_TRUE(matched) << "a box at " << s.rect.left << "," << s.rect.top << " of none of the windows";
+    }
+    Sleep(3);
+  }
+  EXPECT_EQ(most, 3u) << "boxes shown at the same time";
+  for (int i = 0; i < 3; ++i) EXPECT_TRUE(each[i]) << "box " << i << " never seen";
+  Sleep(400);
+  EXPECT_TRUE(VisibleBoxes().empty());
+}
+
+TEST_F(BoxOverlayTest, DisabledItDrawsNothing) {
+  overlay_.SetOptions(6, 200, 200, false);
+  const auto before = overlay_.Drawn();
+  ASSERT_TRUE(Post({100, 100, 300, 300, BoxWindowKind::Titled}, false));
+  const DWORD start = GetTickCount();
+  while (GetTickCount() - start < 300) {
+    EXPECT_TRUE(VisibleBoxes().empty());
+    Sleep(5);
+  }
+  EXPECT_EQ(overlay_.Drawn().boxes, before.boxes);
+}
+
+// A window under the box, which counts the clicks it gets.
+struct ClickTarget {
+  static LRESULT CALLBACK Proc(HWND w, UINT m, WPARAM wp, LPARAM lp) noexcept {
+    if (m == WM_LBUTTONDOWN) ++downs;
+    return DefWindowProcA(w, m, wp, lp);
+  }
+  static inline int downs = 0;
+};
+
+TEST_F(BoxOverlayTest, NeverTakesTheFocusOrAClick) {
+  WNDCLASSA wc{};
+  wc.lpfnWndProc = ClickTarget::Proc;
+  wc.hInstance = GetModuleHandleA(nullptr);
+  wc.lpszClassName = "VornalOverlayClickTarget";
+  wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+  RegisterClassA(&wc);
+  const BoxRequest box{200, 150, 400, 300, BoxWindowKind::Titled};
+  HWND target = CreateWindowExA(0, wc.lpszClassName, "under the box", WS_POPUP | WS_VISIBLE, box.left, box.top,
+                                box.width, box.height, nullptr, nullptr, wc.hInstance, nullptr);
+  ASSERT_NE(target, nullptr);
+  SetForegroundWindow(target);
+  PumpFor(100);
+  HWND foreground = GetForegroundWindow();
+
+  // A slow closing box with a wide frame: it starts on the window's own
+  // rectangle and its band moves about 25 pixels a second.
+  const std::uint16_t thickness = 40;
+  overlay_.SetOptions(thickness, 8000, 8000, true);
+  ASSERT_TRUE(Post(box, true));
+  std::vector<Seen> seen;
+  for (int i = 0; i < 200 && seen.empty(); ++i) {
+    PumpFor(5);
+    seen = VisibleBoxes();
+  }
+  ASSERT_EQ(seen.size(), 1u);
+  const POINT onBand{seen[0].rect.left + thickness / 2, (seen[0].rect.top + seen[0].rect.bottom) / 2};
+  UniqueRegion region(CreateRectRgn(0, 0, 0, 0));
+  ASSERT_NE(GetWindowRgn(seen[0].window, region.Get()), ERROR);
+  ASSERT_TRUE(PtInRegion(region.Get(), onBand.x - seen[0].rect.left, onBand.y - seen[0].rect.top))
+      << "the point is on the frame";
+
+  EXPECT_EQ(WindowFromPoint(onBand), target) << "the frame lets the point through to the window below";
+  {
+    // What the screen shows: the frame in the highlight colour, and the
+    // window below (white) through the hole.
+    const ScreenDC screen;
+    const COLORREF band = GetPixel(screen.Get(), onBand.x, onBand.y);
+    const COLORREF middle = GetPixel(screen.Get(), box.left + box.width / 2, box.top + box.height / 2);
+    EXPECT_EQ(band, GetSysColor(COLOR_HIGHLIGHT)) << std::hex << "band 0x" << band;
+    EXPECT_EQ(middle, RGB(255, 255, 255)) << std::hex << "middle 0x" << middle;
+  }
+
+  ClickTarget::downs = 0;
+  SetCursorPos(onBand.x, onBand.y);
+  INPUT clicks[2] = {};
+  clicks[0].type = clicks[1].type = INPUT_MOUSE;
+  clicks[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  clicks[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  EXPECT_EQ(SendInput(2, clicks, sizeof(INPUT)), 2u);
+  for (int i = 0; i < 100 && ClickTarget::downs == 0; ++i) PumpFor(5);
+  EXPECT_EQ(ClickTarget::downs, 1) << "the click on the frame reached the window below";
+
+  PumpFor(300);
+  EXPECT_EQ(GetForegroundWindow(), foreground) << "the overlay never takes the focus";
+  EXPECT_EQ(VisibleBoxes().size(), 1u) << "the box still plays";
+  const LONG_PTR ex = GetWindowLongPtrA(seen[0].window, GWL_EXSTYLE);
+  EXPECT_EQ(ex & (WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE | WS_EX_TOPMOST | WS_EX_TRANSPARENT | WS_EX_LAYERED),
+            WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE | WS_EX_TOPMOST | WS_EX_TRANSPARENT | WS_EX_LAYERED);
+  DestroyWindow(target);
+  UnregisterClassA(wc.lpszClassName, wc.hInstance);
+}
+
+TEST_F(BoxOverlayTest, AtMostOneFramePerRefreshFigures) {
+  const ScreenDC screen;
+  const int hertz = GetDeviceCaps(screen.Get(), VREFRESH);
+  const std::uint32_t interval = RefreshIntervalUs(hertz);
+  overlay_.SetOptions(6, 200, 200, true);
+  const int boxes = 5;
+  std::uint64_t most = 0;
+  std::uint64_t total = 0;
+  const std::uint64_t cpuBefore = overlay_.ThreadCpuUs();
+  for (int i = 0; i < boxes; ++i) {
+    const auto before = overlay_.Drawn();
+    ASSERT_TRUE(Post({100, 100, 480, 360, BoxWindowKind::Titled}, i % 2 != 0));
+    Sleep(350);
+    const std::uint64_t frames = overlay_.Drawn().frames - before.frames;
+    total += frames;
+    if (frames > most) most = frames;
+  }
+  const std::uint64_t cpu = overlay_.ThreadCpuUs() - cpuBefore;
+  const std::uint64_t refreshes = (200000 + interval - 1) / interval;
+  std::printf("[ figures  ] 200 ms box at %d Hz (VREFRESH, %u us): %.1f frames per box (most %llu, "
+              "refreshes %llu); overlay thread CPU %.2f ms per box\n",
+              hertz, interval, static_cast<double>(total) / boxes, static_cast<unsigned long long>(most),
+              static_cast<unsigned long long>(refreshes), cpu / 1000.0 / boxes);
+  EXPECT_LE(most, refreshes);
+  EXPECT_GE(most, 1u);
+}
+
+TEST_F(BoxOverlayTest, StopTakesTheWindowsAwayAndStartBringsThemBack) {
+  EXPECT_NE(FindWindowA(kBoxOverlayClassName, nullptr), nullptr);
+  overlay_.Stop();
+  EXPECT_FALSE(overlay_.Running());
+  EXPECT_EQ(FindWindowA(kBoxOverlayClassName, nullptr), nullptr);
+  ASSERT_TRUE(overlay_.Start());
+  EXPECT_EQ(OverlayWindows().size(), static_cast<size_t>(kOverlayWindowCount));
+  EXPECT_TRUE(VisibleBoxes().empty()) << "hidden while idle";
+}
+
+}  // namespace
+}  // namespace vornal::test
