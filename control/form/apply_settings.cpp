@@ -24,6 +24,10 @@ void FormMain::ApplySettings() {
   ShowStatus(TrayStatus::PleaseWait);
 
   shell_.Apply(ShellOptionsFrom(settings_));
+  // Before the patch, so that the overlay it starts plays the first box
+  // with the options just saved.
+  patch_.Overlay().SetOptions(settings_.Get(Spin::BoxThickness), settings_.Get(Spin::OpenDuration),
+                              settings_.Get(Spin::CloseDuration), settings_.Get(Radio::PatchOn));
   const PatchProblem problem = patch_.Apply(settings_.Get(Radio::PatchOn), PublishedPicturePaths(settings_));
   // One box per apply. An error box re-enables its owner when it closes;
   // the form stays disabled until applying has finished.

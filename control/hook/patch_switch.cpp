@@ -63,8 +63,12 @@ std::string PatchSwitch::ReachText() const {
 PatchProblem PatchSwitch::Apply(bool on, const PicturePaths& pictures) {
   // Before the hook: every library that loads or reloads from here on
   // finds the pictures ready.
+  // The overlay too: a library that finds no overlay window plays the box
+  // inside its own program. An overlay that cannot start is no error the
+  // user has to hear of, for the same reason.
   if (on) {
     pictures_.Publish(pictures);
+    overlay_.Start();
   } else {
     pictures_.Withdraw();
   }
@@ -105,6 +109,9 @@ PatchProblem PatchSwitch::Apply(bool on, const PicturePaths& pictures) {
     SendNotifyMessageA(HWND_BROADCAST, msgSettingsUpdated_, 0, 0);
   }
   running_ = AnyHookRunning();
+  // After the hooks are gone, so that no library posts to a window that is
+  // about to vanish and falls back for nothing.
+  if (!on) overlay_.Stop();
   // One box per apply: an unload that failed says more than a start.
   if (unloadFailed) return PatchProblem::UnloadFailed;
   return startFailed ? PatchProblem::StartFailed : PatchProblem::None;
@@ -115,6 +122,7 @@ void PatchSwitch::SwitchOff() {
     UnloadHookLibrary();
     running_ = AnyHookRunning();
   }
+  overlay_.Stop();
   pictures_.Withdraw();
 }
 

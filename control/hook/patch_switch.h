@@ -1,8 +1,9 @@
 // The patch switch: everything that makes the effects run in other
 // programs. It loads the hook library of the program's own bitness on the
 // hook thread, starts the host for the programs of the other bitness,
-// publishes the wallpaper pictures first, tells hooked programs to reload,
-// and removes it all again. It knows nothing of the dialog: the form says
+// publishes the wallpaper pictures first, runs the overlay that draws the
+// animated box for them, tells hooked programs to reload, and removes it
+// all again. It knows nothing of the dialog: the form says
 // on or off and shows what the switch reports.
 #pragma once
 
@@ -14,6 +15,7 @@
 #include "hook/hook_reach.h"
 #include "hook/hook_thread.h"
 #include "os_version.h"
+#include "overlay/box_overlay.h"
 #include "pictures/picture_choice.h"
 #include "pictures/picture_publisher.h"
 
@@ -59,6 +61,10 @@ class PatchSwitch {
   // The status line under the patch state: which programs the hooks reach.
   std::string ReachText() const;
 
+  // The overlay that draws the box for the hooked programs; it runs while
+  // the switch is on, and takes its options from the form.
+  BoxOverlay& Overlay() { return overlay_; }
+
  private:
   // Starts the host; false when that failed in a way the user has to hear of.
   bool StartHookHost();
@@ -74,6 +80,7 @@ class PatchSwitch {
   bool running_ = false;         // PatchRunning
   UINT msgSettingsUpdated_ = 0;
   PicturePublisher pictures_;
+  BoxOverlay overlay_;
   HookThread ownHook_{paths_.library};
   HookHost host_;
 };

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "broadcast_counter.h"
+#include "cross_process_names.h"
 #include "hook/patch_switch.h"
 #include "program_folder.h"
 
@@ -56,6 +57,24 @@ TEST(PatchSwitch, EachApplyDoesWhatTheSwitchAndTheFamilyAsk) {
     patch.SwitchOff();
     EXPECT_FALSE(patch.Running()) << "switched off at the end";
   }
+}
+
+TEST(PatchSwitch, TheBoxOverlayRunsWhileTheSwitchIsOn) {
+  struct Step {
+    const char* name;
+    bool on;
+    bool overlay;
+  };
+  const Step steps[] = {{"on", true, true}, {"on again", true, true}, {"off", false, false},
+                        {"on after off", true, true}};
+  PatchSwitch patch({BesideThisProgram("no-such-library.dll"), "", ""}, {2, 6, 1});
+  for (const Step& step : steps) {
+    SCOPED_TRACE(step.name);
+    patch.Apply(step.on, {});
+    EXPECT_EQ(FindWindowA(kBoxOverlayClassName, nullptr) != nullptr, step.overlay);
+  }
+  patch.SwitchOff();
+  EXPECT_EQ(FindWindowA(kBoxOverlayClassName, nullptr), nullptr) << "switched off at the end";
 }
 
 }  // namespace
