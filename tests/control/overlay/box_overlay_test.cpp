@@ -234,14 +234,21 @@ TEST_F(BoxOverlayTest, NeverTakesTheFocusOrAClick) {
   EXPECT_EQ(WindowFromPoint(onBand), target) << "the frame lets the point through to the window below";
   {
     // What the screen shows: the frame in the highlight colour, and the
-    // window below (white) through the hole.
+    // window below (white) through the hole. The screen may take a moment
+    // to show a window's first paint, so the pixels are read until they
+    // settle (the band moves far less than its width meanwhile).
     const ScreenDC screen;
-    const COLORREF band = GetPixel(screen.Get(), onBand.x, onBand.y);
-    const COLORREF middle = GetPixel(screen.Get(), box.left + box.width / 2, box.top + box.height / 2);
+    COLORREF band = CLR_INVALID;
+    COLORREF middle = CLR_INVALID;
+    for (int i = 0; i < 50; ++i) {
+      band = GetPixel(screen.Get(), onBand.x, onBand.y);
+      middle = GetPixel(screen.Get(), box.left + box.width / 2, box.top + box.height / 2);
+      if (band == GetSysColor(COLOR_HIGHLIGHT) && middle == RGB(255, 255, 255)) break;
+      PumpFor(5);
+    }
     EXPECT_EQ(band, GetSysColor(COLOR_HIGHLIGHT)) << std::hex << "band 0x" << band;
     EXPECT_EQ(middle, RGB(255, 255, 255)) << std::hex << "middle 0x" << middle;
   }
-
   ClickTarget::downs = 0;
   SetCursorPos(onBand.x, onBand.y);
   INPUT clicks[2] = {};
