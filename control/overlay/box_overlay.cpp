@@ -164,7 +164,7 @@ struct Slot {
   HWND window = nullptr;
   bool busy = false;
   bool closing = false;
-  BoxRect target;  // the window the box opens into or closes from
+  ScreenBox target;  // the window the box opens into or closes from
   std::uint16_t thickness = 0;
   std::uint64_t startUs = 0;
   std::uint64_t durationUs = 0;
@@ -275,7 +275,9 @@ class OverlayThread {
     Slot& slot = slots_[index];
     slot.busy = true;
     slot.closing = closing;
-    slot.target = {request.left, request.top, request.width, request.height};
+    // The protocol carries sides of at most 15 bits.
+    slot.target = {request.left, request.top, static_cast<std::uint16_t>(request.width),
+                   static_cast<std::uint16_t>(request.height)};
     slot.thickness = shared_.thickness.load();
     slot.startUs = now;
     slot.durationUs = static_cast<std::uint64_t>(ms) * 1000;
@@ -307,8 +309,8 @@ class OverlayThread {
     return due;
   }
 
-  void Show(const Slot& slot, const BoxRect& box) noexcept {
-    if (box.width <= 0 || box.height <= 0) {
+  void Show(const Slot& slot, const ScreenBox& box) noexcept {
+    if (box.width == 0 || box.height == 0) {
       ShowWindow(slot.window, SW_HIDE);
       return;
     }

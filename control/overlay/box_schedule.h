@@ -1,5 +1,5 @@
-// The platform-free part of the box overlay: where the box stands at a
-// moment of its animation, how its frame is drawn, when the next frame is
+// The platform-free part of the box overlay (where the box stands at a
+// moment comes from the shared box geometry): how its frame is drawn, when the next frame is
 // due, and which of the overlay's windows a new box takes. Pure, so that
 // every rounding and pacing case is tested natively.
 //
@@ -10,27 +10,9 @@
 
 #include <cstdint>
 
+#include "box_geometry.h"
+
 namespace vornal {
-
-struct BoxRect {
-  std::int32_t left = 0;
-  std::int32_t top = 0;
-  std::int32_t width = 0;
-  std::int32_t height = 0;
-
-  friend bool operator==(const BoxRect&, const BoxRect&) = default;
-};
-
-// The share of the animation that has passed, 1 once the time is up; a
-// duration of 0 is up at once.
-float BoxFraction(std::uint64_t elapsedUs, std::uint64_t durationUs) noexcept;
-
-// The box at fraction f over window: opening grows it from the centre
-// point to the full window, closing shrinks it back to the centre. Sizes
-// and positions are rounded to the nearest integer, halves to even, as the
-// box drawn inside the hooked programs rounds them, so that both boxes
-// stand on the same pixels.
-BoxRect BoxAt(const BoxRect& window, float f, bool closing) noexcept;
 
 // How a frame of the given thickness is painted, from the outside in: a
 // dark line that reads on light windows, the highlight colour, and a light
@@ -50,7 +32,7 @@ FrameBands FrameBandsOf(std::uint16_t thickness) noexcept;
 // width or height has none: it is drawn solid.
 struct FrameHole {
   bool present = false;
-  BoxRect rect;
+  ScreenBox rect;
 
   friend bool operator==(const FrameHole&, const FrameHole&) = default;
 };

@@ -7,7 +7,7 @@
 
 #include <cstdint>
 
-#include "animation/box_geometry.h"
+#include "box_geometry.h"
 #include "options/animation_options.h"
 
 namespace vornal::hooklib {

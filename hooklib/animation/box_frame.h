@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "animation/box_geometry.h"
+#include "box_geometry.h"
 
 namespace vornal::hooklib {
 

@@ -1,4 +1,4 @@
-// The overlay's pure part: the box's geometry, the frame's look and hole,
+// The overlay's pure part: the frame's look and hole,
 // the refresh interval, the frame schedule and the choice of a window.
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@
 
 namespace vornal {
 
-std::ostream& operator<<(std::ostream& out, const BoxRect& r) {
+std::ostream& operator<<(std::ostream& out, const ScreenBox& r) {
   return out << "{" << r.left << ", " << r.top << ", " << r.width << " x " << r.height << "}";
 }
 std::ostream& operator<<(std::ostream& out, const FrameStep& s) {
@@ -19,40 +19,6 @@ std::ostream& operator<<(std::ostream& out, const FrameStep& s) {
 }
 
 namespace {
-
-TEST(OverlayBoxAt, GrowsFromTheCentreAndShrinksBack) {
-  struct Case {
-    const char* name;
-    BoxRect window;
-    float f;
-    bool closing;
-    BoxRect expected;
-  };
-  const Case cases[] = {
-      {"opening starts at the centre point", {100, 50, 480, 360}, 0.0f, false, {340, 230, 0, 0}},
-      {"opening halfway", {100, 50, 480, 360}, 0.5f, false, {220, 140, 240, 180}},
-      {"opening ends on the window", {100, 50, 480, 360}, 1.0f, false, {100, 50, 480, 360}},
-      {"closing starts on the window", {100, 50, 480, 360}, 0.0f, true, {100, 50, 480, 360}},
-      {"closing ends at the centre point", {100, 50, 480, 360}, 1.0f, true, {340, 230, 0, 0}},
-      {"a quarter of 10 is 2.5, rounded to even 2", {0, 0, 10, 10}, 0.25f, false, {4, 4, 2, 2}},
-      {"odd sides centre halves to even", {0, 0, 11, 11}, 0.0f, false, {6, 6, 0, 0}},
-      {"a monitor left of and above the primary one", {-1920, -300, 800, 600}, 0.5f, false,
-       {-1720, -150, 400, 300}},
-      {"a negative size draws nothing", {10, 10, -5, 20}, 1.0f, false, {10, 10, 0, 20}},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    EXPECT_EQ(BoxAt(c.window, c.f, c.closing), c.expected);
-  }
-}
-
-TEST(OverlayBoxFraction, IsUpAtTheEndAndForNoDuration) {
-  EXPECT_EQ(BoxFraction(0, 200000), 0.0f);
-  EXPECT_EQ(BoxFraction(50000, 200000), 0.25f);
-  EXPECT_EQ(BoxFraction(200000, 200000), 1.0f);
-  EXPECT_EQ(BoxFraction(999999, 200000), 1.0f);
-  EXPECT_EQ(BoxFraction(0, 0), 1.0f);
-}
 
 TEST(OverlayFrame, BandsReadOnLightAndDarkWindows) {
   struct Case {

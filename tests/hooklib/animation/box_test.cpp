@@ -6,15 +6,17 @@
 #include <vector>
 
 #include "animation/box_frame.h"
-#include "animation/box_geometry.h"
+#include "box_geometry.h"
 
 namespace vornal::hooklib {
 namespace {
 
 TEST(AnimatedBox, FractionIsClampedToOneAndADurationOfZeroEndsAtOnce) {
-  const struct { std::uint32_t elapsed; std::uint16_t duration; float f; } cases[] = {
+  // Milliseconds in a hooked program, microseconds in the overlay.
+  const struct { std::uint64_t elapsed, duration; float f; } cases[] = {
       {0, 200, 0.0f}, {100, 200, 0.5f}, {199, 200, 0.995f}, {200, 200, 1.0f},
-      {250, 200, 1.0f}, {0xFFFFFFFFu, 200, 1.0f}, {0, 0, 1.0f}, {7, 0, 1.0f}};
+      {250, 200, 1.0f}, {0xFFFFFFFFu, 200, 1.0f}, {0, 0, 1.0f}, {7, 0, 1.0f},
+      {50000, 200000, 0.25f}, {999999, 200000, 1.0f}};
   for (const auto& c : cases) {
     EXPECT_FLOAT_EQ(AnimationFraction(c.elapsed, c.duration), c.f) << c.elapsed << "/" << c.duration;
   }

@@ -1,14 +1,14 @@
-#include "animation/box_geometry.h"
+#include "box_geometry.h"
 
 #include <cmath>
 #include <cstdint>
 #include <limits>
 
-namespace vornal::hooklib {
+namespace vornal {
 
-float AnimationFraction(std::uint32_t elapsed, std::uint16_t duration) noexcept {
+float AnimationFraction(std::uint64_t elapsed, std::uint64_t duration) noexcept {
   if (duration == 0 || elapsed >= duration) return 1.0f;
-  return static_cast<float>(static_cast<double>(elapsed) / duration);
+  return static_cast<float>(static_cast<double>(elapsed) / static_cast<double>(duration));
 }
 
 std::int64_t RoundHalfEven(double value) noexcept {
@@ -50,4 +50,4 @@ ScreenBox BoxAt(const ScreenBox& window, float f, bool closing) noexcept {
   return box;
 }
 
-}  // namespace vornal::hooklib
+}  // namespace vornal

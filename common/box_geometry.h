@@ -1,6 +1,8 @@
 // The geometry of the animated box: where the outline stands at a given
-// moment of an opening or closing. Pure, so that every rounding case is
-// tested natively.
+// moment of an opening or closing. The box drawn inside a hooked program
+// and the one the control program's overlay draws both take it from here,
+// so that they stand on the same pixels. Pure, so that every rounding case
+// is tested natively.
 //
 // Sizes are unsigned 16-bit. Positions are signed and relative to the top
 // left corner of the virtual screen: on a desktop whose monitors all lie
@@ -12,7 +14,7 @@
 
 #include <cstdint>
 
-namespace vornal::hooklib {
+namespace vornal {
 
 struct ScreenBox {
   std::int32_t left = 0;
@@ -23,10 +25,10 @@ struct ScreenBox {
   friend bool operator==(const ScreenBox&, const ScreenBox&) = default;
 };
 
-// The share of the animation that has passed: elapsed ÷ duration as a
-// single-precision value, 1 once the time is up. A duration of 0 is up at
-// once.
-float AnimationFraction(std::uint32_t elapsed, std::uint16_t duration) noexcept;
+// The share of the animation that has passed: elapsed ÷ duration (in the
+// same unit, milliseconds or microseconds) as a single-precision value, 1
+// once the time is up. A duration of 0 is up at once.
+float AnimationFraction(std::uint64_t elapsed, std::uint64_t duration) noexcept;
 
 // The box at fraction f of the animation over window: opening grows it
 // from the centre point to the full window, closing shrinks it back. Sizes
@@ -42,4 +44,4 @@ std::int64_t RoundHalfEven(double value) noexcept;
 // rectangles at the far ends of it.
 std::int32_t ClampToInt32(std::int64_t value) noexcept;
 
-}  // namespace vornal::hooklib
+}  // namespace vornal
