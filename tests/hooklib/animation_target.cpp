@@ -21,6 +21,18 @@ std::atomic<LRESULT> g_inShow{0};
 decltype(&GetDC) g_getDC = nullptr;
 decltype(&Sleep) g_sleep = nullptr;
 LRESULT g_screenDCs = 0;
+HWND g_wide = nullptr;
+
+// What took the calling thread for what, in microseconds.
+template <typename What>
+LRESULT Microseconds(What&& what) {
+  LARGE_INTEGER frequency, start, end;
+  QueryPerformanceFrequency(&frequency);
+  QueryPerformanceCounter(&start);
+  what();
+  QueryPerformanceCounter(&end);
+  return static_cast<LRESULT>((end.QuadPart - start.QuadPart) * 1000000 / frequency.QuadPart);
+}
 
 HDC WINAPI CountingGetDC(HWND window) {
   if (window == nullptr) ++g_screenDCs;
@@ -150,6 +162,14 @@ bool AnimationCommand(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& resul
       DestroyWindow(w);
       return true;
     }
+    case kOpenWide:
+      if (g_wide == nullptr) g_wide = Create(kTitled, kWideLeft, kWideTop, kWideWidth, kWideHeight);
+      result = Microseconds([] { ShowWindow(g_wide, SW_SHOWNA); });
+      return true;
+    case kCloseWide:
+      result = Microseconds([] { DestroyWindow(g_wide); });
+      g_wide = nullptr;
+      return true;
     case kMessageBox:
       if (wParam != 0) {
         SetTimer(nullptr, 0, 50, CloseMessageBox);

@@ -27,6 +27,11 @@ enum : UINT {
   // with bit 0 when class "#32770" has CS_DROPSHADOW and bit 1 when the
   // titled windows' class has.
   kMessageBox = WM_APP + 25,
+  // Shows a titled kWideWidth x kWideHeight window at kWideLeft, kWideTop
+  // and keeps it; answers with ShowWindow's microseconds.
+  kOpenWide = WM_APP + 26,
+  // Destroys that window; answers with DestroyWindow's microseconds.
+  kCloseWide = WM_APP + 27,
 };
 
 // Kinds: a captioned child of a backdrop (Wine takes seconds to hide a
@@ -36,6 +41,7 @@ inline constexpr WPARAM kTitled = 0, kPopup = 1, kTooltip = 2, kAutoSuggest = 3;
 inline constexpr WPARAM kMovingShow = 0x10, kSizingShow = 0x20;
 
 inline constexpr int kBoxLeft = 100, kBoxTop = 100, kBoxWidth = 300, kBoxHeight = 200;
+inline constexpr int kWideLeft = 80, kWideTop = 60, kWideWidth = 480, kWideHeight = 360;
 inline constexpr char kSecondThreadClass[] = "VornalDragTargetSecondThread";
 
 }  // namespace vornal::test
