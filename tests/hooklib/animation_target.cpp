@@ -170,6 +170,10 @@ bool AnimationCommand(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& resul
       result = Microseconds([] { DestroyWindow(g_wide); });
       g_wide = nullptr;
       return true;
+    case kSystemAnimations:
+      result = SystemParametersInfoA(SPI_SETCLIENTAREAANIMATION, 0, reinterpret_cast<void*>(wParam), 0);
+      SendMessageA(g_backdrop, WM_SETTINGCHANGE, SPI_SETCLIENTAREAANIMATION, 0);
+      return true;
     case kMessageBox:
       if (wParam != 0) {
         SetTimer(nullptr, 0, 50, CloseMessageBox);

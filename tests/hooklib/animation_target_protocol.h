@@ -32,6 +32,10 @@ enum : UINT {
   kOpenWide = WM_APP + 26,
   // Destroys that window; answers with DestroyWindow's microseconds.
   kCloseWide = WM_APP + 27,
+  // Sets the system's "Show animations in Windows" to wParam in the helper
+  // (Wine keeps a process's system parameters to itself) and tells the
+  // helper's top-level window, as the system tells every one.
+  kSystemAnimations = WM_APP + 28,
 };
 
 // Kinds: a captioned child of a backdrop (Wine takes seconds to hide a

@@ -16,21 +16,17 @@
 #include "gdi_owners.h"
 #include "overlay/box_overlay.h"
 #include "overlay/box_schedule.h"
-#include "unique_resource.h"
 
 namespace vornal::test {
 namespace {
-
-using UniqueRegion = UniqueResource<GdiObjectTraits<HRGN>>;
 
 struct Seen {
   HWND window;
   RECT rect;
 };
 
-// The overlay's windows, each once: the walk follows the z-order, which
-// the overlay changes as it raises its windows on every frame, so the same
-// window can come up twice.
+// The overlay's windows, each once (the overlay raises its windows on
+// every frame, so a walk in z-order can meet one twice).
 std::vector<HWND> OverlayWindows() {
   std::vector<HWND> windows;
   for (HWND w = nullptr; (w = FindWindowExA(nullptr, w, kBoxOverlayClassName, nullptr)) != nullptr;) {
@@ -88,106 +84,35 @@ class BoxOverlayTest : public testing::Test {
   BoxOverlay overlay_;
 };
 
-struct PlayCase {
-  const char* name;
-  BoxRequest box;
-  bool closing;
-  std::uint16_t thickness;
-  std::uint16_t ms;
-};
-
-TEST_F(BoxOverlayTest, PlaysEachBoxCentredOnItsWindowAndHidesAfter) {
-  const PlayCase cases[] = {
-      {"opening", {100, 80, 480, 360, BoxWindowKind::Titled}, false, 6, 600},
-      {"closing", {100, 80, 480, 360, BoxWindowKind::Titled}, true, 6, 600},
-      {"a popup left of and above the primary monitor", {-300, -200, 400, 300, BoxWindowKind::Popup}, false, 3, 600},
-  };
-  for (const PlayCase& c : cases) {
-    SCOPED_TRACE(c.name);
-    overlay_.SetOptions(c.thickness, c.ms, c.ms, true);
-    const auto before = overlay_.Drawn();
-    ASSERT_TRUE(Post(c.box, c.closing));
-    std::vector<RECT> sizes;
-    bool regionChecked = false;
-    const DWORD start = GetTickCount();
-    while (GetTickCount() - start < c.ms) {
-      for (const Seen& s : VisibleBoxes()) {
-        EXPECT_TRUE(CentredOn(s.rect, c.box))
-            << "box at " << s.rect.left << "," << s.rect.top << " to " << s.rect.right << "," << s.rect.bottom;
-        EXPECT_TRUE(Inside(s.rect, c.box));
-        sizes.push_back(s.rect);
-        const int w = s.rect.right - s.rect.left;
-        const int h = s.rect.bottom - s.rect.top;
-        UniqueRegion region(CreateRectRgn(0, 0, 0, 0));
-        if (!regionChecked && w > 4 * c.thickness && h > 4 * c.thickness &&
-            GetWindowRgn(s.window, region.Get()) != ERROR) {
-          // The frame is the window; the middle is left to the window below.
-          EXPECT_TRUE(PtInRegion(region.Get(), c.thickness / 2, h / 2)) << "on the left band";
-          EXPECT_FALSE(PtInRegion(region.Get(), w / 2, h / 2)) << "in the middle";
-          EXPECT_FALSE(PtInRegion(region.Get(), c.thickness, c.thickness)) << "just inside the band";
-          regionChecked = true;
-        }
-      }
-      Sleep(3);
-    }
-    Sleep(150);
-    EXPECT_TRUE(VisibleBoxes().empty()) << "still shown after the box";
-    ASSERT_FALSE(sizes.empty()) << "the box was never seen";
-    EXPECT_TRUE(regionChecked) << "no sample large enough to look at its region";
-    // Opening grows, closing shrinks.
-    for (size_t i = 1; i < sizes.size(); ++i) {
-      const LONG was = sizes[i - 1].right - sizes[i - 1].left;
-      const LONG now = sizes[i].right - sizes[i].left;
-      if (c.closing) {
-        EXPECT_LE(now, was) << "sample " << i;
-      } else {
-        EXPECT_GE(now, was) << "sample " << i;
-      }
-    }
-    const auto after = overlay_.Drawn();
-    std::printf("[ figures  ] %s, %u ms: %zu samples, %llu frames\n", c.name, c.ms, sizes.size(),
-                static_cast<unsigned long long>(after.frames - before.frames));
-    EXPECT_EQ(after.boxes - before.boxes, 1u);
-  }
-}
-
-TEST_F(BoxOverlayTest, SeveralBoxesAtOnceEachGetTheirOwnWindow) {
-  overlay_.SetOptions(4, 900, 900, true);
-  const BoxRequest boxes[] = {{20, 20, 300, 200, BoxWindowKind::Titled},
-                              {400, 40, 200, 300, BoxWindowKind::Titled},
-                              {150, 350, 320, 180, BoxWindowKind::Popup}};
-  for (const BoxRequest& b : boxes) ASSERT_TRUE(Post(b, true));
+TEST_F(BoxOverlayTest, SeveralBoxesAtOnceEachPlayCentredOnTheirWindowAndGoAfter) {
+  overlay_.SetOptions(4, 600, 600, true);
+  const struct { const char* name; BoxRequest box; bool closing; } cases[] = {
+      {"opening", {20, 20, 300, 200, BoxWindowKind::Titled}, false},
+      {"closing", {400, 40, 200, 300, BoxWindowKind::Titled}, true},
+      {"a popup left of and above the primary monitor", {-300, -200, 400, 300, BoxWindowKind::Popup}, false}};
+  const auto before = overlay_.Drawn();
+  for (const auto& c : cases) ASSERT_TRUE(Post(c.box, c.closing)) << c.name;
   size_t most = 0;
-  bool each[3] = {};
+  bool seen[3] = {};
   const DWORD start = GetTickCount();
-  while (GetTickCount() - start < 700) {
-    const std::vector<Seen> seen = VisibleBoxes();
-    if (seen.size() > most) most = seen.size();
-    for (const Seen& s : seen) {
+  while (GetTickCount() - start < 500) {
+    const std::vector<Seen> shown = VisibleBoxes();
+    most = std::max(most, shown.size());
+    for (const Seen& s : shown) {
       bool matched = false;
       for (int i = 0; i < 3; ++i) {
-        if (CentredOn(s.rect, boxes[i]) && Inside(s.rect, boxes[i])) each[i] = matched = true;
+        if (CentredOn(s.rect, cases[i].box) && Inside(s.rect, cases[i].box)) seen[i] = matched = true;
       }
-      EXPECT_TRUE(matched) << "a box at " << s.rect.left << "," << s.rect.top << " of none of the windows";
+      EXPECT_TRUE(matched) << "a box at " << s.rect.left << "," << s.rect.top << " to " << s.rect.right
+                           << "," << s.rect.bottom << " of none of the windows";
     }
     Sleep(3);
   }
   EXPECT_EQ(most, 3u) << "boxes shown at the same time";
-  for (int i = 0; i < 3; ++i) EXPECT_TRUE(each[i]) << "box " << i << " never seen";
-  Sleep(400);
-  EXPECT_TRUE(VisibleBoxes().empty());
-}
-
-TEST_F(BoxOverlayTest, DisabledItDrawsNothing) {
-  overlay_.SetOptions(6, 200, 200, false);
-  const auto before = overlay_.Drawn();
-  ASSERT_TRUE(Post({100, 100, 300, 300, BoxWindowKind::Titled}, false));
-  const DWORD start = GetTickCount();
-  while (GetTickCount() - start < 300) {
-    EXPECT_TRUE(VisibleBoxes().empty());
-    Sleep(5);
-  }
-  EXPECT_EQ(overlay_.Drawn().boxes, before.boxes);
+  for (int i = 0; i < 3; ++i) EXPECT_TRUE(seen[i]) << cases[i].name << ": never seen";
+  Sleep(300);
+  EXPECT_TRUE(VisibleBoxes().empty()) << "still shown after the boxes' time";
+  EXPECT_EQ(overlay_.Drawn().boxes - before.boxes, 3u);
 }
 
 // A window under the box, which counts the clicks it gets.
@@ -226,15 +151,10 @@ TEST_F(BoxOverlayTest, NeverTakesTheFocusOrAClick) {
   }
   ASSERT_EQ(seen.size(), 1u);
   const POINT onBand{seen[0].rect.left + thickness / 2, (seen[0].rect.top + seen[0].rect.bottom) / 2};
-  UniqueRegion region(CreateRectRgn(0, 0, 0, 0));
-  ASSERT_NE(GetWindowRgn(seen[0].window, region.Get()), ERROR);
-  ASSERT_TRUE(PtInRegion(region.Get(), onBand.x - seen[0].rect.left, onBand.y - seen[0].rect.top))
-      << "the point is on the frame";
-
   EXPECT_EQ(WindowFromPoint(onBand), target) << "the frame lets the point through to the window below";
   {
     // What the screen shows: the frame in the highlight colour, and the
-    // window below (white) through the hole. The screen may take a moment
+    // window below (white) through the hole the region leaves. The screen may take a moment
     // to show a window's first paint, so the pixels are read until they
     // settle (the band moves far less than its width meanwhile).
     const ScreenDC screen;
@@ -262,9 +182,6 @@ TEST_F(BoxOverlayTest, NeverTakesTheFocusOrAClick) {
   PumpFor(300);
   EXPECT_EQ(GetForegroundWindow(), foreground) << "the overlay never takes the focus";
   EXPECT_EQ(VisibleBoxes().size(), 1u) << "the box still plays";
-  const LONG_PTR ex = GetWindowLongPtrA(seen[0].window, GWL_EXSTYLE);
-  EXPECT_EQ(ex & (WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE | WS_EX_TOPMOST | WS_EX_TRANSPARENT | WS_EX_LAYERED),
-            WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE | WS_EX_TOPMOST | WS_EX_TRANSPARENT | WS_EX_LAYERED);
   DestroyWindow(target);
   UnregisterClassA(wc.lpszClassName, wc.hInstance);
 }
@@ -294,16 +211,6 @@ TEST_F(BoxOverlayTest, AtMostOneFramePerRefreshFigures) {
               static_cast<unsigned long long>(refreshes), cpu / 1000.0 / boxes);
   EXPECT_LE(most, refreshes);
   EXPECT_GE(most, 1u);
-}
-
-TEST_F(BoxOverlayTest, StopTakesTheWindowsAwayAndStartBringsThemBack) {
-  EXPECT_NE(FindWindowA(kBoxOverlayClassName, nullptr), nullptr);
-  overlay_.Stop();
-  EXPECT_FALSE(overlay_.Running());
-  EXPECT_EQ(FindWindowA(kBoxOverlayClassName, nullptr), nullptr);
-  ASSERT_TRUE(overlay_.Start());
-  EXPECT_EQ(OverlayWindows().size(), static_cast<size_t>(kOverlayWindowCount));
-  EXPECT_TRUE(VisibleBoxes().empty()) << "hidden while idle";
 }
 
 }  // namespace

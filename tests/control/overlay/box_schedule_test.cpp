@@ -1,5 +1,5 @@
-// The overlay's pure part: the frame's look and hole,
-// the refresh interval, the frame schedule and the choice of a window.
+// The overlay's pure part: the refresh interval, the frame schedule and
+// the choice of a window.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -10,51 +10,12 @@
 
 namespace vornal {
 
-std::ostream& operator<<(std::ostream& out, const ScreenBox& r) {
-  return out << "{" << r.left << ", " << r.top << ", " << r.width << " x " << r.height << "}";
-}
 std::ostream& operator<<(std::ostream& out, const FrameStep& s) {
   return out << "{draw " << s.draw << ", finished " << s.finished << ", frame " << s.frame << ", f "
              << s.fraction << ", next " << s.nextDueUs << "}";
 }
 
 namespace {
-
-TEST(OverlayFrame, BandsReadOnLightAndDarkWindows) {
-  struct Case {
-    std::uint16_t thickness;
-    FrameBands expected;
-  };
-  const Case cases[] = {{0, {0, 0, 0}}, {1, {0, 1, 0}}, {2, {1, 0, 1}}, {3, {1, 1, 1}}, {6, {1, 4, 1}}};
-  for (const Case& c : cases) {
-    SCOPED_TRACE(testing::Message() << "thickness " << c.thickness);
-    const FrameBands b = FrameBandsOf(c.thickness);
-    EXPECT_EQ(b, c.expected) << "dark " << b.dark << " highlight " << b.highlight << " light " << b.light;
-    EXPECT_EQ(b.dark + b.highlight + b.light, c.thickness);
-  }
-}
-
-TEST(OverlayFrame, HoleLeavesTheThicknessOnEverySideOrNone) {
-  struct Case {
-    const char* name;
-    std::int32_t width, height;
-    std::uint16_t thickness;
-    FrameHole expected;
-  };
-  const Case cases[] = {
-      {"a window-sized box", 480, 360, 6, {true, {6, 6, 468, 348}}},
-      {"one pixel more than twice the thickness", 13, 13, 6, {true, {6, 6, 1, 1}}},
-      {"exactly twice the thickness is solid", 12, 40, 6, {}},
-      {"a flat box is solid", 40, 3, 2, {}},
-      {"no thickness leaves all of it", 10, 10, 0, {true, {0, 0, 10, 10}}},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    const FrameHole hole = FrameHoleOf(c.width, c.height, c.thickness);
-    EXPECT_EQ(hole.present, c.expected.present);
-    EXPECT_EQ(hole.rect, c.expected.rect);
-  }
-}
 
 TEST(OverlayRefresh, IntervalFollowsTheRateWithSixtyHertzForTheUnknown) {
   struct Case {

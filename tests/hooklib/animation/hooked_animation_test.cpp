@@ -6,7 +6,7 @@
 
 #include <atomic>
 #include <cstdint>
-#include <cstdio>
+#include <memory>
 #include <ostream>
 #include <thread>
 #include <utility>
@@ -150,9 +150,8 @@ class StandInOverlay {
     bool operator==(const Post&) const = default;
     friend std::ostream& operator<<(std::ostream& out, const Post& p) {
       const BoxRequest& b = p.box;
-      return out << (p.closing ? "closing {" : "opening {") << b.left << ", " << b.top << ", "
-                 << b.width << "x" << b.height
-                 << (b.kind == BoxWindowKind::Popup ? ", popup}" : ", titled}");
+      return out << (p.closing ? "closing {" : "opening {") << b.left << ", " << b.top << ", " << b.width
+                 << "x" << b.height << (b.kind == BoxWindowKind::Popup ? ", popup}" : ", titled}");
     }
   };
 
@@ -162,20 +161,15 @@ class StandInOverlay {
     wc.hInstance = GetModuleHandleA(nullptr);
     wc.lpszClassName = kBoxOverlayClassName;
     RegisterClassA(&wc);
-    window_ = CreateWindowA(kBoxOverlayClassName, "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
-                            wc.hInstance, nullptr);
+    window_ = CreateWindowA(kBoxOverlayClassName, "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, wc.hInstance,
+                            nullptr);
   }
-  ~StandInOverlay() { Close(); }
+  ~StandInOverlay() { DestroyWindow(window_); }
   StandInOverlay(const StandInOverlay&) = delete;
   StandInOverlay& operator=(const StandInOverlay&) = delete;
 
-  bool Exists() const { return window_ != nullptr; }
-  void Close() {
-    if (window_ != nullptr) DestroyWindow(window_);
-    window_ = nullptr;
-  }
-  // What was posted since the last call. The helper has posted before its
-  // answer to the send came back, so everything is in this thread's queue.
+  // What was posted since the last call: the helper posts before it
+  // answers the send, so everything is in this thread's queue by then.
   std::vector<Post> Collect() {
     MSG msg;
     while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
@@ -183,51 +177,64 @@ class StandInOverlay {
   }
 
  private:
-  static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
     static const UINT opening = RegisterWindowMessageA(kBoxOpeningMessage);
     static const UINT closing = RegisterWindowMessageA(kBoxClosingMessage);
-    if (message == opening || message == closing) {
-      posts_.push_back({message == closing, UnpackBox(static_cast<std::uint32_t>(wParam),
-                                                      static_cast<std::uint32_t>(lParam))});
-      return 0;
-    }
-    return DefWindowProcA(window, message, wParam, lParam);
+    if (message != opening && message != closing) return DefWindowProcA(window, message, wParam, lParam);
+    posts_.push_back({message == closing, UnpackBox(static_cast<std::uint32_t>(wParam),
+                                                    static_cast<std::uint32_t>(lParam))});
+    return 0;
   }
   static inline std::vector<Post> posts_;
   HWND window_ = nullptr;
 };
 
-TEST_F(HookedAnimation, WithAnOverlayTheHelperPostsEachFrameDrawsNothingAndReturnsAtOnce) {
+TEST_F(HookedAnimation, WithAnOverlayEachShowAndCloseIsPostedAndNothingDrawnUntilItIsGone) {
   Apply({{ValueNameOf(Spin::OpenDuration), 200}, {ValueNameOf(Spin::CloseDuration), 200},
          {ValueNameOf(Check::WindowsClosing), 1}, {ValueNameOf(Check::Popups), 1}});
-  StandInOverlay overlay;
-  ASSERT_TRUE(overlay.Exists());
   using Post = StandInOverlay::Post;
-  // DestroyWindow hides a popup without WM_SHOWWINDOW, so a popup has its
-  // opening box only, as it always had.
-  const struct { const char* name; WPARAM what; BoxWindowKind kind; bool closingBox; } cases[] = {
-      {"titled", kTitled, BoxWindowKind::Titled, true},
-      {"popup", kPopup, BoxWindowKind::Popup, false}};
-  for (const auto& c : cases) {
-    const BoxRequest frame{kBoxLeft, kBoxTop, 200, 150, c.kind};
-    std::vector<Post> expected{{false, frame}};
-    if (c.closingBox) expected.push_back({true, frame});
-    EXPECT_EQ(Boxes(c.what), 0) << c.name << ": nothing drawn in the helper";
-    EXPECT_EQ(overlay.Collect(), expected) << c.name << ": shown, then destroyed";
+  {
+    StandInOverlay overlay;
+    // DestroyWindow hides a popup without WM_SHOWWINDOW, so a popup has
+    // its opening box only, as it always had.
+    const struct { const char* name; WPARAM what; BoxWindowKind kind; bool closingBox; } cases[] = {
+        {"titled", kTitled, BoxWindowKind::Titled, true}, {"popup", kPopup, BoxWindowKind::Popup, false}};
+    for (const auto& c : cases) {
+      const BoxRequest frame{kBoxLeft, kBoxTop, 200, 150, c.kind};
+      std::vector<Post> expected{{false, frame}};
+      if (c.closingBox) expected.push_back({true, frame});
+      EXPECT_EQ(Boxes(c.what), 0) << c.name << ": nothing drawn in the helper";
+      EXPECT_EQ(overlay.Collect(), expected) << c.name << ": shown, then destroyed";
+    }
   }
-  const LRESULT took = target_.Send(kTimedShow);
-  EXPECT_EQ(overlay.Collect().size(), 2u) << "the timed show and its window's destruction";
-  std::printf("[ figure   ] helper's ShowWindow with 200 ms boxes by the overlay: %ld ms\n",
-              static_cast<long>(took));
-
-  // The control program gone (or not yet restarted): the next box plays
-  // in the helper again, without a stale overlay being kept anywhere.
-  overlay.Close();
+  // The control program gone: the box plays in the helper again.
   Apply({{ValueNameOf(Spin::OpenDuration), 0}, {ValueNameOf(Spin::CloseDuration), 0}});
   EXPECT_EQ(Boxes(kTitled), 2) << "opening and closing box in-process";
   StandInOverlay restarted;
   EXPECT_EQ(Boxes(kTitled), 0) << "the restarted overlay takes the boxes again";
   EXPECT_EQ(restarted.Collect().size(), 2u);
+}
+
+TEST_F(HookedAnimation, WhileWindowsOwnAnimationsAreOffNothingIsPostedOrDrawn) {
+  Apply({{ValueNameOf(Check::WindowsClosing), 1}, {ValueNameOf(Spin::CloseDuration), 0},
+         {ValueNameOf(Check::Popups), 1}});
+  ASSERT_EQ(target_.Send(kSystemAnimations, FALSE), TRUE);
+  std::unique_ptr<StandInOverlay> overlay;
+  const struct { const char* name; bool withOverlay; bool reload; } cases[] = {
+      {"no overlay, told by WM_SETTINGCHANGE", false, false}, {"no overlay, settings reloaded", false, true},
+      {"overlay", true, false}};
+  for (const auto& c : cases) {
+    if (c.withOverlay) overlay = std::make_unique<StandInOverlay>();
+    if (c.reload) Apply({});
+    EXPECT_EQ(Boxes(kTitled), 0) << c.name << ", titled";
+    EXPECT_EQ(Boxes(kPopup), 0) << c.name << ", popup";
+    if (overlay) {
+      EXPECT_TRUE(overlay->Collect().empty()) << c.name;
+    }
+  }
+  overlay.reset();
+  target_.Send(kSystemAnimations, TRUE);
+  EXPECT_EQ(Boxes(kTitled), 2) << "animations back on";
 }
 
 TEST_F(HookedAnimation, ShadowsGoToTheDialogClassOrEveryTitledClassWhileOpeningIsAnimated) {
