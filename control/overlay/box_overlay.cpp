@@ -6,6 +6,7 @@
 #include "box_overlay_protocol.h"
 #include "cross_process_names.h"
 #include "gdi_owners.h"
+#include "box_frame.h"
 #include "overlay/box_schedule.h"
 #include "unique_resource.h"
 
@@ -44,7 +45,9 @@ struct LibraryTraits {
   static void Free(HMODULE module) noexcept { FreeLibrary(module); }
 };
 using UniqueLibrary = UniqueResource<LibraryTraits>;
-using UniqueRegion = UniqueResource<GdiObjectTraits<HRGN>>;
+
+// The four bars of a frame (box_frame.h), each in a window of its own.
+constexpr int kBarsPerBox = 4;
 
 std::uint64_t NowUs() noexcept {
   static const LONGLONG frequency = [] {
@@ -156,16 +159,60 @@ class Pacer {
   std::uint32_t intervalUs_ = RefreshIntervalUs(0);
 };
 
+// A 32-bit top-down DIB that one bar of a frame is drawn into before it
+// goes to its window; kept between frames and grown as bars need.
+class FrameCanvas {
+ public:
+  // Pixels for a bar of width by height, rows `Stride()` apart; null when
+  // no bitmap of that size can be had.
+  std::uint32_t* Reserve(std::int32_t width, std::int32_t height) noexcept {
+    if (width <= width_ && height <= height_ && bits_ != nullptr) return bits_;
+    const std::int32_t w = width > width_ ? width : width_;
+    const std::int32_t h = height > height_ ? height : height_;
+    if (!dc_) dc_ = UniqueMemoryDC(CreateCompatibleDC(nullptr));
+    if (!dc_) return nullptr;
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    UniqueBitmap bitmap(CreateDIBSection(dc_.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!bitmap || bits == nullptr) return nullptr;
+    bitmap_ = std::move(bitmap);
+    bits_ = static_cast<std::uint32_t*>(bits);
+    width_ = w;
+    height_ = h;
+    return bits_;
+  }
+  std::int32_t Stride() const noexcept { return width_; }
+  HDC Dc() const noexcept { return dc_.Get(); }
+  HBITMAP Bitmap() const noexcept { return bitmap_.Get(); }
+
+ private:
+  UniqueMemoryDC dc_;
+  UniqueBitmap bitmap_;
+  std::uint32_t* bits_ = nullptr;
+  std::int32_t width_ = 0;
+  std::int32_t height_ = 0;
+};
+
+// A DIB pixel, premultiplied and opaque: blue in the low byte.
+constexpr std::uint32_t OpaquePixel(COLORREF colour) noexcept {
+  return 0xFF000000u | (static_cast<std::uint32_t>(GetRValue(colour)) << 16) |
+         (static_cast<std::uint32_t>(GetGValue(colour)) << 8) | GetBValue(colour);
+}
+
 class OverlayThread;
 
-// One window of the pool and the box it plays.
+// The windows of one box in flight, one per bar of its frame, and the box
+// it plays.
 struct Slot {
   OverlayThread* owner = nullptr;
-  HWND window = nullptr;
+  std::array<HWND, kBarsPerBox> bars{};
+  std::array<bool, kBarsPerBox> shown{};
   bool busy = false;
   bool closing = false;
   ScreenBox target;  // the window the box opens into or closes from
   std::uint16_t thickness = 0;
+  COLORREF highlight = 0;
   std::uint64_t startUs = 0;
   std::uint64_t durationUs = 0;
   std::int64_t lastFrame = -1;
@@ -176,12 +223,12 @@ class OverlayThread {
   explicit OverlayThread(BoxOverlay::Shared& shared) noexcept
       : shared_(shared),
         opening_(RegisterWindowMessageA(kBoxOpeningMessage)),
-        closing_(RegisterWindowMessageA(kBoxClosingMessage)),
-        dark_(CreateSolidBrush(kDarkLine)),
-        light_(CreateSolidBrush(kLightLine)) {}
+        closing_(RegisterWindowMessageA(kBoxClosingMessage)) {}
   ~OverlayThread() {
     for (Slot& slot : slots_) {
-      if (slot.window != nullptr) DestroyWindow(slot.window);
+      for (HWND bar : slot.bars) {
+        if (bar != nullptr) DestroyWindow(bar);
+      }
     }
     UnregisterClassA(kBoxOverlayClassName, GetModuleHandleA(nullptr));
   }
@@ -196,15 +243,19 @@ class OverlayThread {
     wc.hInstance = instance;
     wc.lpszClassName = kBoxOverlayClassName;
     if (RegisterClassExA(&wc) == 0 && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) return false;
-    for (Slot& slot : slots_) {
+    for (std::size_t i = 0; i < slots_.size(); ++i) {
+      Slot& slot = slots_[i];
       slot.owner = this;
-      slot.window = CreateWindowExA(kWindowExStyle, kBoxOverlayClassName, "", kWindowStyle, 0, 0, 0, 0,
-                                    nullptr, nullptr, instance, &slot);
-      if (slot.window == nullptr) return false;
-      // Opaque: the region gives the shape, and Wine's desktop draws a
-      // layered window opaque whatever it is given.
-      SetLayeredWindowAttributes(slot.window, 0, 255, LWA_ALPHA);
-      AllowPosts(slot.window, opening_, closing_);
+      // The box's number in the name, so that the windows of one box can
+      // be told apart from those of the next.
+      char name[32];
+      wsprintfA(name, "Vornal box %u", static_cast<unsigned>(i + 1));
+      for (HWND& bar : slot.bars) {
+        bar = CreateWindowExA(kWindowExStyle, kBoxOverlayClassName, name, kWindowStyle, 0, 0, 0, 0, nullptr,
+                              nullptr, instance, &slot);
+        if (bar == nullptr) return false;
+        AllowPosts(bar, opening_, closing_);
+      }
     }
     return true;
   }
@@ -243,13 +294,8 @@ class OverlayThread {
                    message == self.closing_);
         return 0;
       }
-      if (message == WM_PAINT) {
-        self.Paint(*slot);
-        return 0;
-      }
     }
     switch (message) {
-      case WM_ERASEBKGND: return 1;  // WM_PAINT covers the whole frame
       case WM_MOUSEACTIVATE: return MA_NOACTIVATE;
       case WM_NCHITTEST: return HTTRANSPARENT;
       default: return DefWindowProcA(window, message, wParam, lParam);
@@ -260,17 +306,17 @@ class OverlayThread {
     if (!shared_.enabled.load()) return;
     const std::uint16_t ms = closing ? shared_.closeMs.load() : shared_.openMs.load();
     if (ms == 0 || request.width <= 0 || request.height <= 0) return;
-    std::array<SlotState, kOverlayWindowCount> states;
+    std::array<SlotState, kOverlayBoxCount> states;
     bool anyBusy = false;
     const std::uint64_t now = NowUs();
-    for (int i = 0; i < kOverlayWindowCount; ++i) {
+    for (int i = 0; i < kOverlayBoxCount; ++i) {
       const Slot& s = slots_[i];
       const std::uint64_t end = s.startUs + s.durationUs;
       states[i] = {s.busy, s.busy && end > now ? end - now : 0};
       anyBusy = anyBusy || s.busy;
     }
     if (!anyBusy) pacer_.ReadRefresh();
-    const int index = SlotForNewBox(states.data(), kOverlayWindowCount);
+    const int index = SlotForNewBox(states.data(), kOverlayBoxCount);
     if (index < 0) return;
     Slot& slot = slots_[index];
     slot.busy = true;
@@ -279,6 +325,8 @@ class OverlayThread {
     slot.target = {request.left, request.top, static_cast<std::uint16_t>(request.width),
                    static_cast<std::uint16_t>(request.height)};
     slot.thickness = shared_.thickness.load();
+    // Read for each box: the user may change the colour at any time.
+    slot.highlight = GetSysColor(COLOR_HIGHLIGHT);
     slot.startUs = now;
     slot.durationUs = static_cast<std::uint64_t>(ms) * 1000;
     slot.lastFrame = -1;
@@ -295,7 +343,7 @@ class OverlayThread {
       const FrameStep step = NextFrame(slot.durationUs, now - slot.startUs, pacer_.IntervalUs(), slot.lastFrame);
       if (step.finished) {
         slot.busy = false;
-        ShowWindow(slot.window, SW_HIDE);
+        for (int i = 0; i < kBarsPerBox; ++i) Hide(slot, i);
         continue;
       }
       if (step.draw) {
@@ -309,48 +357,73 @@ class OverlayThread {
     return due;
   }
 
-  void Show(const Slot& slot, const ScreenBox& box) noexcept {
-    if (box.width == 0 || box.height == 0) {
-      ShowWindow(slot.window, SW_HIDE);
-      return;
+  // Each bar of the frame to its window; the windows of bars the frame
+  // does not have (a box too small for a hole is one solid bar) hidden.
+  void Show(Slot& slot, const ScreenBox& box) noexcept {
+    const BoxFrame frame = box.width == 0 || box.height == 0 ? BoxFrame{} : BoxFrameBars(box, slot.thickness);
+    for (int i = 0; i < kBarsPerBox; ++i) {
+      if (i >= frame.count || !ShowBar(slot, i, box, frame.bars[i])) Hide(slot, i);
     }
-    UniqueRegion region(CreateRectRgn(0, 0, box.width, box.height));
-    if (!region) return;
-    const FrameHole hole = FrameHoleOf(box.width, box.height, slot.thickness);
-    if (hole.present) {
-      const UniqueRegion inner(CreateRectRgn(hole.rect.left, hole.rect.top, hole.rect.left + hole.rect.width,
-                                             hole.rect.top + hole.rect.height));
-      if (inner) CombineRgn(region.Get(), region.Get(), inner.Get(), RGN_DIFF);
-    }
-    // The system owns a region it has taken.
-    if (SetWindowRgn(slot.window, region.Get(), FALSE) != 0) static_cast<void>(region.Release());
-    SetWindowPos(slot.window, HWND_TOPMOST, box.left, box.top, box.width, box.height,
-                 SWP_NOACTIVATE | SWP_NOOWNERZORDER | SWP_SHOWWINDOW);
-    RedrawWindow(slot.window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
   }
 
-  void Paint(const Slot& slot) noexcept {
-    const PaintDC paint(slot.window);
-    if (paint.Get() == nullptr) return;
-    RECT rect;
-    GetClientRect(slot.window, &rect);
-    FillRect(paint.Get(), &rect, GetSysColorBrush(COLOR_HIGHLIGHT));
+  // Draws the bar's part of the frame and hands the window its picture,
+  // place and size in one UpdateLayeredWindow, so that no frame is ever
+  // seen at its new size with its old picture, or none.
+  bool ShowBar(Slot& slot, int index, const ScreenBox& box, const Bar& bar) noexcept {
+    if (bar.width <= 0 || bar.height <= 0) return false;
+    std::uint32_t* pixels = canvas_.Reserve(bar.width, bar.height);
+    if (pixels == nullptr) return false;
     const FrameBands bands = FrameBandsOf(slot.thickness);
-    if (bands.dark > 0 && dark_) FrameRect(paint.Get(), &rect, dark_.Get());
-    if (bands.light > 0 && light_) {
-      const int inset = bands.dark + bands.highlight;
-      RECT inner{rect.left + inset, rect.top + inset, rect.right - inset, rect.bottom - inset};
-      if (inner.right > inner.left && inner.bottom > inner.top) FrameRect(paint.Get(), &inner, light_.Get());
+    const std::uint32_t shades[] = {0, OpaquePixel(kDarkLine), OpaquePixel(slot.highlight),
+                                    OpaquePixel(kLightLine)};
+    const std::int64_t offsetX = std::int64_t{bar.left} - box.left;
+    const std::int64_t offsetY = std::int64_t{bar.top} - box.top;
+    for (std::int32_t y = 0; y < bar.height; ++y) {
+      std::uint32_t* row = pixels + static_cast<std::ptrdiff_t>(y) * canvas_.Stride();
+      for (std::int32_t x = 0; x < bar.width; ++x) {
+        const FrameShade shade = ShadeAt(static_cast<std::int32_t>(offsetX + x),
+                                         static_cast<std::int32_t>(offsetY + y), box.width, box.height, bands);
+        row[x] = shades[static_cast<int>(shade)];
+      }
     }
+    GdiFlush();  // the DIB is read by the system next
+    POINT place{bar.left, bar.top};
+    SIZE size{bar.width, bar.height};
+    POINT source{0, 0};
+    BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+    const HWND window = slot.bars[index];
+    {
+      const SelectedObject selected(canvas_.Dc(), canvas_.Bitmap());
+      if (!selected || !UpdateLayeredWindow(window, nullptr, &place, &size, canvas_.Dc(), &source, 0, &blend,
+                                             ULW_ALPHA)) {
+        return false;
+      }
+    }
+    bool& shown = slot.shown[static_cast<std::size_t>(index)];
+    if (!shown) {
+      // Raised as the bar comes up, over every window that is topmost by
+      // then; raising it on every frame as well would cost each frame a
+      // change of the z-order.
+      SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0,
+                   SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER | SWP_SHOWWINDOW);
+      shown = true;
+    }
+    return true;
+  }
+
+  static void Hide(Slot& slot, int index) noexcept {
+    bool& shown = slot.shown[static_cast<std::size_t>(index)];
+    if (!shown) return;
+    ShowWindow(slot.bars[static_cast<std::size_t>(index)], SW_HIDE);
+    shown = false;
   }
 
   BoxOverlay::Shared& shared_;
   const UINT opening_;
   const UINT closing_;
-  UniqueBrush dark_;
-  UniqueBrush light_;
   Pacer pacer_;
-  std::array<Slot, kOverlayWindowCount> slots_{};
+  FrameCanvas canvas_;
+  std::array<Slot, kOverlayBoxCount> slots_{};
 };
 
 struct ThreadStart {

@@ -6,13 +6,14 @@
 // message box would stall it) and never the hook thread's (whose hook
 // calls programs of the other bitness wait for).
 //
-// Each box in flight has a window of its own from a small fixed pool:
-// topmost, click-through, never activated, never on the taskbar or in
-// Alt+Tab, hidden while idle, and shaped by a window region to the frame
-// alone, so that the hole in the middle shows (and passes clicks to) what
-// lies below on every system, Wine's desktop included, which draws
-// layered windows opaque. The frame moves at most once per display
-// refresh.
+// Each box in flight has windows of its own from a small fixed pool, one
+// for each of the four bars of its frame: topmost, click-through, never
+// activated, never on the taskbar or in Alt+Tab, hidden while idle. No
+// window covers the middle of the box, so what lies below shows there on
+// every system, Wine's desktop included, which draws layered windows
+// opaque and leaves their regions out. Each bar gets its picture, place
+// and size in one UpdateLayeredWindow, so that a frame is never seen half
+// drawn. The frame moves at most once per display refresh.
 #pragma once
 
 #include <windows.h>
@@ -26,8 +27,8 @@
 namespace vornal {
 
 // How many boxes can be in flight at once; a box beyond them takes the
-// window of the box nearest its end.
-inline constexpr int kOverlayWindowCount = 8;
+// windows of the box nearest its end.
+inline constexpr int kOverlayBoxCount = 8;
 
 class BoxOverlay {
  public:

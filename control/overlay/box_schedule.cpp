@@ -1,5 +1,7 @@
 #include "overlay/box_schedule.h"
 
+#include <algorithm>
+
 
 namespace vornal {
 namespace {
@@ -16,11 +18,16 @@ FrameBands FrameBandsOf(std::uint16_t thickness) noexcept {
   return {1, thickness - 2, 1};
 }
 
-FrameHole FrameHoleOf(std::int32_t width, std::int32_t height, std::uint16_t thickness) noexcept {
-  const std::int64_t t = thickness;
-  if (2 * t >= width || 2 * t >= height) return {};
-  return {true, {thickness, thickness, static_cast<std::uint16_t>(width - 2 * t),
-                 static_cast<std::uint16_t>(height - 2 * t)}};
+FrameShade ShadeAt(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height,
+                   const FrameBands& bands) noexcept {
+  if (x < 0 || y < 0 || x >= width || y >= height) return FrameShade::None;
+  const std::int64_t edge =
+      std::min<std::int64_t>(std::min<std::int64_t>(x, y),
+                             std::min<std::int64_t>(std::int64_t{width} - 1 - x, std::int64_t{height} - 1 - y));
+  if (edge < bands.dark) return FrameShade::Dark;
+  if (edge < bands.dark + bands.highlight) return FrameShade::Highlight;
+  if (edge < bands.dark + bands.highlight + bands.light) return FrameShade::Light;
+  return FrameShade::None;
 }
 
 std::uint32_t RefreshIntervalUs(int hertz) noexcept {

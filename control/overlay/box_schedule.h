@@ -1,5 +1,6 @@
 // The platform-free part of the box overlay (where the box stands at a
-// moment comes from the shared box geometry): how its frame is drawn, when the next frame is
+// moment, and the bars its frame is made of, come from the shared box
+// geometry): how its frame is coloured, when the next frame is
 // due, and which of the overlay's windows a new box takes. Pure, so that
 // every rounding and pacing case is tested natively.
 //
@@ -27,16 +28,12 @@ struct FrameBands {
 };
 FrameBands FrameBandsOf(std::uint16_t thickness) noexcept;
 
-// The hole that the frame leaves in a box of width by height, in the box's
-// own coordinates. A box that is not more than twice the thickness in
-// width or height has none: it is drawn solid.
-struct FrameHole {
-  bool present = false;
-  ScreenBox rect;
-
-  friend bool operator==(const FrameHole&, const FrameHole&) = default;
-};
-FrameHole FrameHoleOf(std::int32_t width, std::int32_t height, std::uint16_t thickness) noexcept;
+// Which band of the frame the pixel at x, y of a box of width by height
+// lies in, by its distance from the box's nearest edge; None inside the
+// frame, and outside the box.
+enum class FrameShade : std::uint8_t { None, Dark, Highlight, Light };
+FrameShade ShadeAt(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height,
+                   const FrameBands& bands) noexcept;
 
 // One refresh of a display of the given rate (GetDeviceCaps VREFRESH), in
 // microseconds. 0 and 1 mean "the hardware's default"; they, and rates

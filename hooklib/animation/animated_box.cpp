@@ -2,7 +2,7 @@
 
 #include <mmsystem.h>
 
-#include "animation/box_frame.h"
+#include "box_frame.h"
 #include "core/fpu_control.h"
 #include "gdi_owners.h"
 

@@ -63,8 +63,11 @@ class ScreenWatch {
   ScreenWatch() : reader_([this] {
     while (!stop_) {
       Sample sample{NowUs(), MiddleRow()};
-      const std::lock_guard<std::mutex> lock(mutex_);
-      samples_.push_back(std::move(sample));
+      {
+        const std::lock_guard<std::mutex> lock(mutex_);
+        samples_.push_back(std::move(sample));
+      }
+      Sleep(1);  // a reader that never rests would slow every program on the display
     }
   }) {}
   ~ScreenWatch() {

@@ -17,6 +17,31 @@ std::ostream& operator<<(std::ostream& out, const FrameStep& s) {
 
 namespace {
 
+TEST(OverlayFrame, EachPixelTakesTheBandOfItsDistanceFromTheNearestEdge) {
+  struct Case {
+    const char* name;
+    std::int32_t x, y;
+    std::uint16_t thickness;
+    FrameShade expected;
+  };
+  // A 40 x 30 box.
+  const Case cases[] = {
+      {"the outermost pixel is dark", 0, 15, 6, FrameShade::Dark},
+      {"a corner too", 39, 29, 6, FrameShade::Dark},
+      {"then the highlight", 1, 15, 6, FrameShade::Highlight},
+      {"to the fourth pixel", 20, 4, 6, FrameShade::Highlight},
+      {"then the light line", 34, 15, 6, FrameShade::Light},
+      {"inside the frame nothing", 6, 6, 6, FrameShade::None},
+      {"outside the box nothing", -1, 15, 6, FrameShade::None},
+      {"a thickness of 1 is the highlight alone", 0, 0, 1, FrameShade::Highlight},
+      {"a thickness of 2 has no highlight", 38, 1, 2, FrameShade::Light},
+  };
+  for (const Case& c : cases) {
+    const FrameShade shade = ShadeAt(c.x, c.y, 40, 30, FrameBandsOf(c.thickness));
+    EXPECT_EQ(static_cast<int>(shade), static_cast<int>(c.expected)) << c.name;
+  }
+}
+
 TEST(OverlayRefresh, IntervalFollowsTheRateWithSixtyHertzForTheUnknown) {
   struct Case {
     int hertz;

@@ -5,7 +5,7 @@
 #include <limits>
 #include <vector>
 
-#include "animation/box_frame.h"
+#include "box_frame.h"
 #include "box_geometry.h"
 
 namespace vornal::hooklib {

@@ -1,14 +1,15 @@
-// The rectangles that one outline of the animated box is inverted in.
-// Inverting is its own inverse, so the same rectangles drawn again erase
-// the outline; for that every outline pixel must lie in exactly one of
-// them.
+// The rectangles that make up one outline of the animated box, every
+// outline pixel in exactly one of them: the box drawn inside a hooked
+// program inverts them (inverting is its own inverse, so the same
+// rectangles drawn again erase the outline), and the overlay gives each a
+// window of its own.
 #pragma once
 
 #include <cstdint>
 
 #include "box_geometry.h"
 
-namespace vornal::hooklib {
+namespace vornal {
 
 struct Bar {
   std::int32_t left;
@@ -28,4 +29,4 @@ struct BoxFrame {
 // height.
 BoxFrame BoxFrameBars(const ScreenBox& box, std::uint16_t thickness) noexcept;
 
-}  // namespace vornal::hooklib
+}  // namespace vornal

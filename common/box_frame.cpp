@@ -1,6 +1,6 @@
-#include "animation/box_frame.h"
+#include "box_frame.h"
 
-namespace vornal::hooklib {
+namespace vornal {
 namespace {
 
 Bar MakeBar(std::int64_t left, std::int64_t top, std::int64_t width, std::int64_t height) noexcept {
@@ -29,4 +29,4 @@ BoxFrame BoxFrameBars(const ScreenBox& box, std::uint16_t thickness) noexcept {
   return frame;
 }
 
-}  // namespace vornal::hooklib
+}  // namespace vornal
