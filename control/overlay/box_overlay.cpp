@@ -243,15 +243,11 @@ class OverlayThread {
     wc.hInstance = instance;
     wc.lpszClassName = kBoxOverlayClassName;
     if (RegisterClassExA(&wc) == 0 && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) return false;
-    for (std::size_t i = 0; i < slots_.size(); ++i) {
-      Slot& slot = slots_[i];
+    for (Slot& slot : slots_) {
       slot.owner = this;
-      // The box's number in the name, so that the windows of one box can
-      // be told apart from those of the next.
-      char name[32];
-      wsprintfA(name, "Vornal box %u", static_cast<unsigned>(i + 1));
       for (HWND& bar : slot.bars) {
-        bar = CreateWindowExA(kWindowExStyle, kBoxOverlayClassName, name, kWindowStyle, 0, 0, 0, 0, nullptr,
+        // No title: Wine's taskbar lists a tool window that has one.
+        bar = CreateWindowExA(kWindowExStyle, kBoxOverlayClassName, "", kWindowStyle, 0, 0, 0, 0, nullptr,
                               nullptr, instance, &slot);
         if (bar == nullptr) return false;
         AllowPosts(bar, opening_, closing_);

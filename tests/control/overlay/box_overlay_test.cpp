@@ -9,7 +9,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <string>
 #include <utility>
 #include <vector>
 
@@ -37,17 +36,16 @@ std::vector<HWND> OverlayWindows() {
 }
 
 // The boxes on the screen: the overlay's visible windows, those of one
-// box (which share its name) taken together.
+// box (which share its slot, their window data) taken together.
 std::vector<Seen> VisibleBoxes() {
-  std::vector<std::pair<std::string, Seen>> boxes;
+  std::vector<std::pair<LONG_PTR, Seen>> boxes;
   for (HWND w : OverlayWindows()) {
     RECT r;
-    char name[32] = {};
     if (!IsWindowVisible(w) || !GetWindowRect(w, &r)) continue;
-    GetWindowTextA(w, name, sizeof name);
-    const auto same = std::find_if(boxes.begin(), boxes.end(), [&](const auto& b) { return b.first == name; });
+    const LONG_PTR slot = GetWindowLongPtrA(w, GWLP_USERDATA);
+    const auto same = std::find_if(boxes.begin(), boxes.end(), [&](const auto& b) { return b.first == slot; });
     if (same == boxes.end()) {
-      boxes.push_back({name, {r}});
+      boxes.push_back({slot, {r}});
     } else {
       UnionRect(&same->second.rect, &same->second.rect, &r);
     }
