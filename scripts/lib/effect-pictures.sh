@@ -63,23 +63,40 @@ effect_pictures() {  # $1: folder for the pictures
   window_picture "Wine configuration" "$out/effect-dialog-wallpaper.png"
   close_window "Wine configuration"
 
-  # The opening animation: a window of the probe's own, shown over the
-  # empty desktop, its screen read as fast as xwd can for the animation's
-  # second and a half. Wine puts what is drawn on the screen on the X
-  # display at moments of its own, so many readings hold a box half drawn
-  # over the one before; the picture is a reading that holds one whole box
-  # (the changed pixels are the four bars of the default thickness of 6
-  # around the changed area, within a tenth), the one nearest to half
-  # grown. Up to three windows are shown until one is caught.
-  local area=560x460+360+240 attempt best=""
-  screen "$work/empty.png"
-  convert "$work/empty.png" -crop "$area" +repage "$work/empty-area.png"
+  # The opening animation: a window of the probe's own, its screen read as
+  # fast as xwd can for the animation's second and a half. The window shows
+  # at once and Vornal.exe's overlay grows the box over it from its centre,
+  # four topmost windows, one per bar of the frame, each bar from the
+  # outside in a black line, the highlight colour and a white line, 6
+  # pixels in all (the default thickness); nothing covers the box's middle,
+  # so the window shows there. The four bars are updated one after another
+  # and Wine puts what is drawn on the X display at moments of its own, so
+  # a reading may hold bars of two frames, a bar at its new place still
+  # black before its picture, the frame before left on the window below,
+  # or the window half painted; the picture is a reading that holds one
+  # whole frame of one box over the window and nothing else, the one whose
+  # box is nearest to half the window's width. So few readings are caught
+  # that one near half grown is rare: up to three windows are shown until
+  # one is caught within an eighth of the window's width of half, and the
+  # nearest of all is kept.
+  local area=560x460+360+240 attempt caught off ww picture best="" nearest="" highlight
+  # The colour the overlay draws between the lines, as Wine gives it to
+  # GetSysColor.
+  highlight=$(wine reg query 'HKCU\Control Panel\Colors' /v Hilight 2>/dev/null | tr -d '\r' |
+    awk '$1 == "Hilight" { printf "rgb(%d,%d,%d)", $3, $4, $5 }')
+  [ -n "$highlight" ] || { echo "the prefix has no highlight colour" >&2; return 1; }
   for attempt in 1 2 3; do
-    best=$(catch_opening_box "Opening window $attempt") || return 1
-    [ -n "$best" ] && break
+    caught=$(catch_opening_box "Opening window $attempt") || return 1
+    [ -n "$caught" ] || continue
+    read -r off ww picture <<<"$caught"
+    if [ -z "$nearest" ] || [ "$off" -lt "$nearest" ]; then
+      nearest=$off
+      best=$picture
+    fi
+    [ $((4 * nearest)) -gt "$ww" ] || break
   done
-  [ -n "$best" ] || { echo "no reading caught a whole box of the opening animation" >&2; return 1; }
-  convert "xwd:$best" -crop "$area" +repage "png:$out/effect-opening-animation.png"
+  [ -n "$best" ] || { echo "no reading caught one whole box of the opening animation over its window" >&2; return 1; }
+  cp "$best" "$out/effect-opening-animation.png"
   echo "$out/effect-opening-animation.png"
 
   # Transparent dragging: Notepad dragged by its caption over the Registry
@@ -113,36 +130,59 @@ effect_pictures() {  # $1: folder for the pictures
   echo "$out/effect-transparent-dragging.png (alpha $alpha of 255)"
 }
 
-# Shows a window of the probe's own (400 wide) and prints the reading of
-# the screen whose whole box of its opening animation is nearest to half
-# grown, 240 wide (nothing when no reading holds a whole box). Uses $work, $area and empty-area.png of effect_pictures.
+# Shows a window of the probe's own and prints, of the reading of the
+# screen that holds one whole frame of its opening animation over it and
+# whose box is nearest to half the window's width, how far twice the box's
+# width is from the window's, the window's width and the picture of $area
+# (nothing when no reading holds one). Uses $work, $area and $highlight of
+# effect_pictures.
 catch_opening_box() {  # title
-  local shown="$work/shown.txt" i frame changed geometry w h expected off best="" nearest=100000
+  local shown="$work/shown.txt" i frame box left top w h x y ww wh off best="" nearest=100000
+  local thickness=6  # the default, which the demo's settings keep
   rm -f "$shown" "$work"/frame-*.xwd
   wine "$VORNAL_PROBE" show "$1" 440 320 400 300 >"$shown" 2>/dev/null &
   for _ in $(seq 300); do grep -q showing "$shown" 2>/dev/null && break; sleep 0.05; done
   grep -q showing "$shown" || { echo "the probe's window did not start" >&2; return 1; }
-  for i in $(seq -w 1 30); do xwd -root -silent >"$work/frame-$i.xwd"; done
+  # xwd now and then fails while a window changes; that reading is skipped.
+  for i in $(seq -w 1 30); do xwd -root -silent >"$work/frame-$i.xwd" 2>/dev/null || true; done
+  # The window as it stays once the box is gone: every pixel of a caught
+  # reading outside the frame's bars is this.
+  sleep 2
+  xwd -root -silent | convert xwd:- -crop "$area" +repage "$work/window.png"
+  read -r x y ww wh < <(probe window "$1" 5)
   for frame in "$work"/frame-*.xwd; do
-    convert "xwd:$frame" -crop "$area" +repage "$work/frame.png"
-    changed=$(compare -metric AE "$work/frame.png" "$work/empty-area.png" null: 2>&1 || true)
-    changed=${changed%% *}
-    changed=${changed%.*}
-    [ "$changed" -gt 0 ] && [ "$changed" -lt 30000 ] || continue
-    geometry=$(convert "$work/frame.png" "$work/empty-area.png" -compose difference -composite \
-      -threshold 0 -format '%@' info:)
-    w=${geometry%%x*}
-    h=${geometry#*x}
-    h=${h%%+*}
-    expected=$((12 * (w + h) - 144))
-    off=$((w > 240 ? w - 240 : 240 - w))
-    if [ $((changed * 10)) -ge $((expected * 9)) ] && [ $((changed * 10)) -le $((expected * 11)) ] &&
-       [ "$off" -lt "$nearest" ]; then
+    [ -s "$frame" ] || continue
+    convert "xwd:$frame" -crop "$area" +repage "$work/frame.png" 2>/dev/null || continue
+    # The box from its highlight band: the pixels of the highlight colour
+    # where the window has another (its caption may have the same one).
+    # The band's outside edge lies a pixel inside the black line.
+    box=$(convert \( "$work/frame.png" -fill black +opaque "$highlight" -fill white -opaque "$highlight" \) \
+      \( "$work/frame.png" "$work/window.png" -compose difference -composite -threshold 0 \) \
+      -compose multiply -composite -format '%@' info: 2>/dev/null) || continue
+    w=${box%%x*}; box=${box#*x}
+    h=${box%%+*}; box=${box#*+}
+    left=${box%%+*}; top=${box#*+}
+    w=$((w + 2)); h=$((h + 2)); left=$((left - 1)); top=$((top - 1))
+    [ "$w" -gt $((2 * thickness)) ] && [ "$h" -gt $((2 * thickness)) ] || continue
+    # The four bars of that one box drawn over the window, the window left
+    # in the middle. A bar of the frame before or after, a bar missing, a
+    # second box or the window still painting makes the reading differ,
+    # and it is left out.
+    convert "$work/window.png" +antialias \
+      -fill black -draw "rectangle $left,$top $((left + w - 1)),$((top + h - 1))" \
+      -fill "$highlight" -draw "rectangle $((left + 1)),$((top + 1)) $((left + w - 2)),$((top + h - 2))" \
+      -fill white -draw "rectangle $((left + thickness - 1)),$((top + thickness - 1)) $((left + w - thickness)),$((top + h - thickness))" \
+      \( "$work/window.png" -crop "$((w - 2 * thickness))x$((h - 2 * thickness))+$((left + thickness))+$((top + thickness))" +repage \) \
+      -geometry "+$((left + thickness))+$((top + thickness))" -composite "$work/expected.png"
+    [ "$(compare -metric AE "$work/frame.png" "$work/expected.png" null: 2>&1)" = 0 ] || continue
+    off=$((2 * w > ww ? 2 * w - ww : ww - 2 * w))
+    if [ "$off" -lt "$nearest" ]; then
       nearest=$off
-      best=$frame
+      best="$work/best-$RANDOM.png"
+      cp "$work/frame.png" "$best"
     fi
   done
-  [ -z "$best" ] || { cp "$best" "$work/best-$RANDOM.xwd"; ls -t "$work"/best-*.xwd | head -n1; }
+  [ -z "$best" ] || echo "$nearest $ww $best"
   probe close "$1" >/dev/null
   sleep 2
 }
