@@ -16,6 +16,34 @@ constexpr DWORD kExtendedFrameBounds = 9;
 
 WindowBox BoxOf(const RECT& r) noexcept { return {r.left, r.top, r.right, r.bottom}; }
 
+// From the system folder by its full path: the host program's own folder,
+// which a bare name searches first, may hold a DLL of the same name.
+// (LOAD_LIBRARY_SEARCH_SYSTEM32 needs an update Windows 7 may lack.)
+HMODULE LoadSystemLibrary(const char* name) noexcept {
+  char path[MAX_PATH];
+  const UINT length = GetSystemDirectoryA(path, MAX_PATH);
+  if (length == 0 || length + 1 + lstrlenA(name) >= MAX_PATH) return nullptr;
+  path[length] = '\\';
+  lstrcpyA(path + length + 1, name);
+  return LoadLibraryA(path);
+}
+
+// DwmGetWindowAttribute, looked up once per process. Two threads that meet
+// here first both look it up, which only counts the library's load twice.
+// The reference is kept for the life of the process: the library cannot
+// give it back from DllMain, where FreeLibrary is not allowed.
+DwmGetWindowAttributeProc DwmAttribute() noexcept {
+  if (!g_library.dwmLookedUp.load(std::memory_order_acquire)) {
+    const HMODULE dwm = LoadSystemLibrary("dwmapi.dll");
+    const FARPROC found = dwm != nullptr ? GetProcAddress(dwm, "DwmGetWindowAttribute") : nullptr;
+    g_library.dwmGetWindowAttribute.store(
+        reinterpret_cast<DwmGetWindowAttributeProc>(reinterpret_cast<void (*)()>(found)),
+        std::memory_order_relaxed);
+    g_library.dwmLookedUp.store(true, std::memory_order_release);
+  }
+  return g_library.dwmGetWindowAttribute.load(std::memory_order_relaxed);
+}
+
 }  // namespace
 
 bool PostBoxToOverlay(HWND window, bool closing, BoxWindowKind kind) noexcept {
@@ -30,10 +58,10 @@ bool PostBoxToOverlay(HWND window, bool closing, BoxWindowKind kind) noexcept {
   RECT rect;
   RECT frame{};
   bool haveFrame = false;
+  const DwmGetWindowAttributeProc attribute = DwmAttribute();
   {
     const DpiAwarenessScope physical;
     if (!GetWindowRect(window, &rect)) return false;
-    const DwmGetWindowAttributeProc attribute = g_library.dwmGetWindowAttribute;
     // Fails where DWM does not compose (Windows 7's basic themes) or has
     // no frame for the window yet; the window rectangle stands then.
     haveFrame = attribute != nullptr &&

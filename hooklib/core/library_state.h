@@ -48,8 +48,10 @@ struct LibraryState {
   AnimateWindowProc animateWindow = nullptr;
   SetLayeredWindowAttributesProc setLayeredWindowAttributes = nullptr;
   SetThreadDpiAwarenessContextProc setThreadDpiAwarenessContext = nullptr;  // Windows 10 1607
-  // dwmapi.dll, loaded at start-up (never under the loader lock).
-  DwmGetWindowAttributeProc dwmGetWindowAttribute = nullptr;
+  // dwmapi.dll's, looked up at the first box this process posts, so that a
+  // program that never opens a titled window never maps dwmapi.dll for us.
+  std::atomic<bool> dwmLookedUp{false};
+  std::atomic<DwmGetWindowAttributeProc> dwmGetWindowAttribute{nullptr};
 
   VersionFlags versionFlags;  // of the running system, from start-up on
 

@@ -25,18 +25,6 @@ Proc LookUp(HMODULE module, const char* name) noexcept {
   return reinterpret_cast<Proc>(reinterpret_cast<void (*)()>(GetProcAddress(module, name)));
 }
 
-// From the system folder by its full path: the host program's own folder,
-// which a bare name searches first, may hold a DLL of the same name.
-// (LOAD_LIBRARY_SEARCH_SYSTEM32 needs an update Windows 7 may lack.)
-HMODULE LoadSystemLibrary(const char* name) noexcept {
-  char path[MAX_PATH];
-  const UINT length = GetSystemDirectoryA(path, MAX_PATH);
-  if (length == 0 || length + 1 + lstrlenA(name) >= MAX_PATH) return nullptr;
-  path[length] = '\\';
-  lstrcpyA(path + length + 1, name);
-  return LoadLibraryA(path);
-}
-
 VersionFlags RunningSystemFlags() noexcept {
   OSVERSIONINFOA info{};
   info.dwOSVersionInfoSize = sizeof info;
@@ -54,12 +42,6 @@ void RunStartup() noexcept {
       LookUp<SetLayeredWindowAttributesProc>(user32, "SetLayeredWindowAttributes");
   g_library.setThreadDpiAwarenessContext =
       LookUp<SetThreadDpiAwarenessContextProc>(user32, "SetThreadDpiAwarenessContext");
-  // Here rather than on the first box: a load takes the loader lock, which
-  // a show or hide handler should not wait for. The reference is kept for
-  // the life of the process: FreeLibrary is not allowed in DllMain, where
-  // the library would otherwise give it back.
-  g_library.dwmGetWindowAttribute =
-      LookUp<DwmGetWindowAttributeProc>(LoadSystemLibrary("dwmapi.dll"), "DwmGetWindowAttribute");
 
   g_library.busy.store(true);
 
