@@ -18,9 +18,9 @@
 #include "animation_target_protocol.h"
 #include "cross_process_names.h"
 #include "drag_target_process.h"
-#include "gdi_owners.h"
 #include "program_under_test.h"
 #include "resources/resource_ids.h"
+#include "screen_pixels.h"
 #include "vornal_settings_key.h"
 
 namespace vornal::test {
@@ -35,18 +35,7 @@ std::uint64_t NowUs() {
 
 // The screen's row through the middle of the wide window, as 0x00BBGGRR.
 std::vector<std::uint32_t> MiddleRow() {
-  BITMAPINFO info{};
-  info.bmiHeader = {sizeof(BITMAPINFOHEADER), kWideWidth, -1, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-  void* bits = nullptr;
-  const ScreenDC screen;
-  const UniqueMemoryDC memory(CreateCompatibleDC(screen.Get()));
-  const UniqueBitmap bitmap(CreateDIBSection(memory.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-  if (bits == nullptr) return {};
-  const SelectedObject copiedInto(memory.Get(), bitmap.Get());
-  BitBlt(memory.Get(), 0, 0, kWideWidth, 1, screen.Get(), kWideLeft, kWideTop + kWideHeight / 2, SRCCOPY);
-  GdiFlush();
-  const auto* p = static_cast<const std::uint32_t*>(bits);
-  std::vector<std::uint32_t> row(p, p + kWideWidth);
+  std::vector<std::uint32_t> row = ScreenPixels(kWideLeft, kWideTop + kWideHeight / 2, kWideWidth, 1);
   // A DIB holds blue in the low byte; COLORREF holds red there.
   for (auto& px : row) px = RGB((px >> 16) & 0xFF, (px >> 8) & 0xFF, px & 0xFF);
   return row;

@@ -16,8 +16,8 @@
 #include "box_overlay_protocol.h"
 #include "cross_process_names.h"
 #include "drag_target_process.h"
-#include "gdi_owners.h"
 #include "installed_hook.h"
+#include "screen_pixels.h"
 #include "vornal_settings_key.h"
 
 namespace vornal::test {
@@ -72,21 +72,7 @@ TEST_F(HookedAnimation, ABurstUnderTheRepeatRestrictionAnimatesItsFirstWindowOnl
 }
 
 // The screen under the played box as 0x00RRGGBB values, row by row.
-std::vector<std::uint32_t> Capture() {
-  BITMAPINFO info{};
-  info.bmiHeader = {sizeof(BITMAPINFOHEADER), kBoxWidth, -kBoxHeight, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-  void* bits = nullptr;
-  const ScreenDC screen;
-  const UniqueMemoryDC memory(CreateCompatibleDC(screen.Get()));
-  const UniqueBitmap bitmap(CreateDIBSection(memory.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-  const SelectedObject copiedInto(memory.Get(), bitmap.Get());
-  BitBlt(memory.Get(), 0, 0, kBoxWidth, kBoxHeight, screen.Get(), kBoxLeft, kBoxTop, SRCCOPY);
-  GdiFlush();
-  const auto* p = static_cast<const std::uint32_t*>(bits);
-  std::vector<std::uint32_t> pixels(p, p + kBoxWidth * kBoxHeight);
-  for (auto& px : pixels) px &= 0x00FFFFFF;
-  return pixels;
-}
+std::vector<std::uint32_t> Capture() { return ScreenPixels(kBoxLeft, kBoxTop, kBoxWidth, kBoxHeight); }
 
 // One whole outline centred on the window: the inverted pixels span a box
 // centred to half a pixel, inverted at its corners and not in its middle.
