@@ -108,4 +108,41 @@ bool ExclusionMatches(const char* entry, const char* imagePath) noexcept {
   return WildcardMatches(entry, PathView(imagePath));
 }
 
+EntryProblem CheckEntry(const char* entry) noexcept {
+  if (entry == nullptr || entry[0] == '\0') return EntryProblem::Empty;
+  std::size_t length = 0;
+  for (const char* c = entry; *c != '\0'; ++c) {
+    if (++length > kMaxExclusionChars) return EntryProblem::TooLong;
+  }
+  bool hasStar = false;
+  bool namesSomething = false;
+  for (const char* c = entry; *c != '\0'; ++c) {
+    switch (*c) {
+      case '"': case '<': case '>': case '|': case '/': return EntryProblem::BadCharacter;
+      case '*': hasStar = true; break;
+      case '?': case '.': case '\\': case ':': break;
+      default:
+        if (static_cast<unsigned char>(*c) < 0x20) return EntryProblem::BadCharacter;
+        namesSomething = true;
+    }
+  }
+  // Without a '*' the entry matches paths of its own length only: a harmless
+  // mistake ("?:\?"), not one that excludes every program.
+  return hasStar && !namesSomething ? EntryProblem::OnlyWildcards : EntryProblem::None;
+}
+
+const char* EntryProblemText(EntryProblem problem) noexcept {
+  static_assert(kMaxExclusionChars == 260, "the message below names the limit");
+  switch (problem) {
+    case EntryProblem::None: return "";
+    case EntryProblem::Empty: return "An exclusion cannot be empty.";
+    case EntryProblem::TooLong: return "An exclusion can be at most 260 characters long.";
+    case EntryProblem::BadCharacter:
+      return "An exclusion cannot contain control characters or any of \" < > | /; separate folders with \\.";
+    case EntryProblem::OnlyWildcards:
+      return "An exclusion must name more than wildcards, or it would exclude every program.";
+  }
+  return "";
+}
+
 }  // namespace vornal

@@ -1,4 +1,5 @@
-// Which programs an exclusion keeps the effects out of.
+// Which programs an exclusion keeps the effects out of, and what the editor
+// accepts as one.
 //
 // An exclusion is either a file name ("notepad.exe": no '\', '/', '*', '?'
 // or ':'), which matches that program in any folder, or a path pattern
@@ -23,5 +24,23 @@ namespace vornal {
 // as the "\\" of a share). '/' in the path is read as '\'. A null or empty
 // entry excludes nothing.
 bool ExclusionMatches(const char* entry, const char* imagePath) noexcept;
+
+// The longest exclusion the editor accepts, in bytes of the ANSI code page
+// (a character each, in the single-byte code pages).
+inline constexpr std::size_t kMaxExclusionChars = 260;
+
+// Why the editor refuses an exclusion, in the order it checks them.
+enum class EntryProblem : std::uint8_t {
+  None,
+  Empty,
+  TooLong,        // more than kMaxExclusionChars
+  BadCharacter,   // a control character, '"', '<', '>', '|' or '/'
+  OnlyWildcards,  // a '*' and nothing but wildcards, dots, '\' and ':' ("*.*", "?:\*"): every program
+};
+
+EntryProblem CheckEntry(const char* entry) noexcept;
+
+// One sentence for the user about the problem; empty for None.
+const char* EntryProblemText(EntryProblem problem) noexcept;
 
 }  // namespace vornal

@@ -1,4 +1,4 @@
-// Which image paths an exclusion keeps out.
+// Which image paths an exclusion keeps out, and what the editor refuses.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -42,6 +42,31 @@ TEST(ExclusionRules, EntriesMatchTheImagePathsTheyName) {
 
 TEST(ExclusionRules, APathologicalPatternEnds) {
   EXPECT_FALSE(ExclusionMatches("*a*a*a*a*a*a*b", std::string(32767, 'a').c_str()));
+}
+
+TEST(ExclusionRules, TheEditorRefusesWhatCannotBeAnExclusion) {
+  const std::string longest(kMaxExclusionChars, 'x');
+  const std::string tooLong = longest + 'x';
+  const struct { const char* name; const char* entry; EntryProblem problem; } cases[] = {
+      {"a name", "notepad.exe", EntryProblem::None},
+      {"the longest", longest.c_str(), EntryProblem::None},
+      {"ANSI and UTF-8 letters", "caf\xE9 caf\xC3\xA9.exe", EntryProblem::None},
+      {"a drive pattern", "?:\\Tools\\*", EntryProblem::None},
+      {"empty", "", EntryProblem::Empty},
+      {"one too long", tooLong.c_str(), EntryProblem::TooLong},
+      {"a tab", "a\tb.exe", EntryProblem::BadCharacter},
+      {"a quote", "\"a.exe\"", EntryProblem::BadCharacter},
+      {"'/' between folders", "C:/Tools/*", EntryProblem::BadCharacter},
+      {"a star", "*", EntryProblem::OnlyWildcards},
+      {"star dot star", "*.*", EntryProblem::OnlyWildcards},
+      {"every drive", "?:\\*", EntryProblem::OnlyWildcards},
+      {"no star matches little", "?:\\?", EntryProblem::None},
+  };
+  for (const auto& c : cases) {
+    const EntryProblem got = CheckEntry(c.entry);
+    EXPECT_EQ(got, c.problem) << c.name << ": expected \"" << EntryProblemText(c.problem) << "\", got \""
+                              << EntryProblemText(got) << "\"";
+  }
 }
 
 }  // namespace
