@@ -145,4 +145,12 @@ const char* EntryProblemText(EntryProblem problem) noexcept {
   return "";
 }
 
+bool IsDefaultExclusion(const char* entry) noexcept {
+  if (entry == nullptr) return false;
+  for (const DefaultExclusion& row : kDefaultExclusions) {
+    if (SameLetters(row.entry, entry)) return true;
+  }
+  return false;
+}
+
 }  // namespace vornal

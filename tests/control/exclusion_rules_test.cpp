@@ -1,6 +1,8 @@
-// Which image paths an exclusion keeps out, and what the editor refuses.
+// Which image paths an exclusion keeps out, what the editor refuses, and
+// what the defaults reach.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 #include "exclusion_rules.h"
@@ -67,6 +69,29 @@ TEST(ExclusionRules, TheEditorRefusesWhatCannotBeAnExclusion) {
     EXPECT_EQ(got, c.problem) << c.name << ": expected \"" << EntryProblemText(c.problem) << "\", got \""
                               << EntryProblemText(got) << "\"";
   }
+}
+
+TEST(ExclusionRules, TheDefaultsKeepOutSystemAndGamesAndNothingElse) {
+  for (const DefaultExclusion& row : kDefaultExclusions) {
+    EXPECT_EQ(CheckEntry(row.entry), EntryProblem::None) << row.entry;
+  }
+  const struct { const char* path; bool excluded; } cases[] = {
+      {"C:\\Windows\\System32\\csrss.exe", true},
+      {"D:\\SteamLibrary\\steamapps\\common\\Portal 2\\portal2.exe", true},
+      {"C:\\Program Files (x86)\\Epic Games\\Launcher\\Portal\\Binaries\\Win64\\EpicGamesLauncher.exe", true},
+      {"C:\\Program Files (x86)\\EasyAntiCheat\\EasyAntiCheat.exe", true},
+      {"D:\\Shooter\\Shooter_BE.exe", true},
+      {"\\\\?\\C:\\Program Files\\Oracle\\VirtualBox\\VBoxManage.exe", true},
+      {"C:\\Windows\\notepad.exe", false},
+      {"C:\\Windows\\explorer.exe", false},
+      {"C:\\Program Files\\Mozilla Firefox\\firefox.exe", false},
+  };
+  for (const auto& c : cases) {
+    const auto matches = [&](const DefaultExclusion& row) { return ExclusionMatches(row.entry, c.path); };
+    EXPECT_EQ(std::ranges::any_of(kDefaultExclusions, matches), c.excluded) << c.path;
+  }
+  EXPECT_TRUE(IsDefaultExclusion("VBOXSVC.EXE"));
+  EXPECT_FALSE(IsDefaultExclusion("notepad.exe"));
 }
 
 }  // namespace
