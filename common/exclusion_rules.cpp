@@ -102,6 +102,8 @@ bool WildcardMatches(const char* pattern, const PathView& path) noexcept {
 
 }  // namespace
 
+bool IsPathPattern(const char* entry) noexcept { return entry != nullptr && !IsFileNameEntry(entry); }
+
 bool ExclusionMatches(const char* entry, const char* imagePath) noexcept {
   if (entry == nullptr || entry[0] == '\0' || imagePath == nullptr) return false;
   if (IsFileNameEntry(entry)) return SameLetters(entry, FileNamePart(imagePath));

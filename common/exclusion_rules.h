@@ -25,6 +25,9 @@ namespace vornal {
 // entry excludes nothing.
 bool ExclusionMatches(const char* entry, const char* imagePath) noexcept;
 
+// Whether entry is a path pattern rather than a file name.
+bool IsPathPattern(const char* entry) noexcept;
+
 // The longest exclusion the editor accepts, in bytes of the ANSI code page
 // (a character each, in the single-byte code pages).
 inline constexpr std::size_t kMaxExclusionChars = 260;

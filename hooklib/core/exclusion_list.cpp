@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "exclusion_rules.h"
 #include "registry_key.h"
 
 namespace vornal::hooklib {
@@ -42,6 +43,13 @@ bool ExclusionList::Contains(const char* name) const noexcept {
     } else {
       high = mid;
     }
+  }
+  return false;
+}
+
+bool ExclusionList::AnyPatternMatches(const char* imagePath) const noexcept {
+  for (std::size_t i = 0; i < count_; ++i) {
+    if (IsPathPattern(names_[i]) && ExclusionMatches(names_[i], imagePath)) return true;
   }
   return false;
 }

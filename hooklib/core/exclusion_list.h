@@ -27,6 +27,10 @@ class ExclusionList {
   // Binary search comparing with the system locale's case-insensitive order.
   bool Contains(const char* name) const noexcept;
 
+  // Whether an entry that is a path pattern matches the program's whole
+  // image path.
+  bool AnyPatternMatches(const char* imagePath) const noexcept;
+
   void Clear() noexcept;
 
  private:

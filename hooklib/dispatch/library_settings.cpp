@@ -15,20 +15,36 @@
 namespace vornal::hooklib {
 namespace {
 
-// GetModuleFileName of the main module, as far as the library reads it.
-constexpr DWORD kModulePathChars = 260;
+// The longest path the system gives a module (with the "\\?\" form).
+constexpr DWORD kModulePathChars = 32768;
 
-// True only when the process's executable is positively found in the list;
-// any failure on the way leaves the process enabled.
-bool IsExcluded(const ExclusionList& list) noexcept {
-  char path[kModulePathChars + 1];
+// The main module's full path on the process heap, null when it cannot be
+// had whole; the caller frees it.
+char* ImagePath() noexcept {
+  const HANDLE heap = GetProcessHeap();
+  auto* path = static_cast<char*>(HeapAlloc(heap, 0, kModulePathChars + 1));
+  if (path == nullptr) return nullptr;
   const DWORD length = GetModuleFileNameA(nullptr, path, kModulePathChars);
   // A full buffer means a truncated path, whose tail is not the file name.
-  if (length == 0 || length >= kModulePathChars) return false;
+  if (length == 0 || length >= kModulePathChars) {
+    HeapFree(heap, 0, path);
+    return nullptr;
+  }
   path[length] = '\0';
-  char name[kModulePathChars + 1];
-  if (!ExecutableFileName(path, name, sizeof name)) return false;
-  return list.Contains(name);
+  return path;
+}
+
+// True only when the process's executable is positively found in the list,
+// by its file name or by a pattern over its whole path; any failure on the
+// way leaves the process enabled.
+bool IsExcluded(const ExclusionList& list) noexcept {
+  char* path = ImagePath();
+  if (path == nullptr) return false;
+  char name[MAX_PATH + 1];
+  bool excluded = ExecutableFileName(path, name, sizeof name) && list.Contains(name);
+  excluded = excluded || list.AnyPatternMatches(path);
+  HeapFree(GetProcessHeap(), 0, path);
+  return excluded;
 }
 
 HWND FindDesktopIconView() noexcept {

@@ -32,14 +32,17 @@ class SettingsReload : public ::testing::Test {
     return alpha;
   }
 
+  static std::string UpperCase(std::string text) {
+    for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return text;
+  }
   // This executable's file name, in upper case.
   static std::string OwnNameUpper() {
     char path[MAX_PATH];
     const DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
     std::string name(path, n);
     name.erase(0, name.find_last_of('\\') + 1);
-    for (char& c : name) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return name;
+    return UpperCase(name);
   }
 };
 
@@ -83,6 +86,37 @@ TEST_F(SettingsReload, AnExcludedProgramGetsNoEffectUntilItLeavesTheList) {
   DeleteExclusions();
   Reload();
   EXPECT_EQ(DragAlpha(), 200);
+}
+
+TEST_F(SettingsReload, APatternExcludesByTheWholePathOfTheProgram) {
+  char path[MAX_PATH] = {};
+  ASSERT_GT(GetModuleFileNameA(nullptr, path, MAX_PATH), 3u);
+  const std::string own(path);
+  const std::string folder = own.substr(0, own.rfind('\\'));
+  const std::string folderName = folder.substr(folder.rfind('\\') + 1);
+  // The path with its drive letter left open.
+  const auto anyDrive = [](std::string p) {
+    p[0] = '?';
+    return p;
+  };
+  struct Row {
+    const char* name;
+    std::string entry;
+    int alpha;  // -1: excluded
+  };
+  const Row rows[] = {
+      {"its folder on any drive", anyDrive(folder + "\\*"), -1},
+      {"any folder of its folder's name, another case", std::string("*\\").append(UpperCase(folderName)).append("\\*"), -1},
+      {"its whole path on any drive", anyDrive(own), -1},
+      {"another folder", "?:\\elsewhere\\*", 200},
+      {"its folder as a file name does nothing", folderName, 200},
+  };
+  for (const Row& row : rows) {
+    SetExclusions({row.entry.c_str()});
+    Reload();
+    EXPECT_EQ(DragAlpha(), row.alpha) << row.name << ": " << row.entry;
+  }
+  DeleteExclusions();
 }
 
 TEST_F(SettingsReload, TheListIsSearchedInTheSystemsOrderWhateverOrderTheRegistryLists) {
