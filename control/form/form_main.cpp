@@ -390,6 +390,7 @@ bool FormMain::RunCommand(int id) {
       {IDC_ButtonExplorer, &FormMain::ButtonExplorerClick},
       {IDC_ButtonIE, &FormMain::ButtonIEClick},
       {IDC_ButtonAppExSpecify, &FormMain::ButtonAppExSpecifyClick},
+      {IDC_ButtonAppExFolder, &FormMain::ButtonAppExFolderClick},
       {IDC_ButtonAppExAdd, &FormMain::ButtonAppExAddClick},
       {IDC_ButtonAppExModify, &FormMain::ButtonAppExModifyClick},
       {IDC_ButtonAppExRemove, &FormMain::ButtonAppExRemoveClick},

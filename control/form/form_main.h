@@ -116,6 +116,8 @@ class FormMain {
   void ButtonExplorerClick();
   void ButtonIEClick();
   void ButtonAppExSpecifyClick();
+  void ButtonAppExFolderClick();
+  bool AcceptableExclusion(const std::string& entry);
   void ButtonAppExAddClick();
   void ButtonAppExModifyClick();
   void ButtonAppExRemoveClick();

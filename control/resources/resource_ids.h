@@ -173,6 +173,7 @@
 #define IDC_LabelReach 1583
 // On Global Animation, shown only while Windows' own animations are off.
 #define IDC_LabelAnimationsOff 1584
+#define IDC_LabelAppExDefault 1585
 
 #define IDC_GroupBox1 1601
 #define IDC_GroupBox2 1602
@@ -220,6 +221,7 @@
 #define IDC_ButtonAppExAdd 1814
 #define IDC_ButtonAppExModify 1815
 #define IDC_ButtonAppExRemove 1816
+#define IDC_ButtonAppExFolder 1817
 
 #define IDC_EditWindowWallpaper 1901
 #define IDC_EditMDIWallpaper 1902

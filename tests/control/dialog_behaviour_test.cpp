@@ -189,6 +189,40 @@ TEST_F(Dialog, ExclusionEditor) {
   EXPECT_TRUE(RegistryKey::OpenForRead(HKEY_CURRENT_USER, kExclusionsKeyPath).HasValue("calc.exe"));
 }
 
+TEST_F(Dialog, ExclusionEditorRefusesWhatNoRuleReadsAndMarksTheDefaults) {
+  Launch();
+  HWND edit = Control(IDC_EditAppEx);
+  const struct { const char* name; std::string entry; const char* message; } refused[] = {
+      {"every program", "*.*", "An exclusion must name more than wildcards, or it would exclude every program."},
+      {"a character no path holds", "a|b.exe",
+       "An exclusion cannot contain control characters or any of \" < > | /; separate folders with \\."},
+      {"over 260 characters", std::string(261, 'a'), "An exclusion can be at most 260 characters long."},
+  };
+  for (const auto& r : refused) {
+    TypeText(edit, r.entry);
+    ClickLater(Control(IDC_ButtonAppExAdd));
+    HWND box = WaitForBox("Vornal");
+    ASSERT_NE(box, nullptr) << r.name;
+    EXPECT_EQ(WindowText(ProgramUnderTest::FindControl(box, 0xFFFF)), r.message) << r.name;
+    Answer(box, IDOK);
+    EXPECT_TRUE(Exclusions().empty()) << r.name << ": not stored";
+  }
+  const struct { const char* entry; const char* note; } added[] = {
+      {"?:\\games\\*", "Excluded by default (games, anti-cheat or the system)."},
+      {"d:\\tools\\*", ""},
+  };
+  for (const auto& a : added) {
+    TypeText(edit, a.entry);
+    Press(IDC_ButtonAppExAdd);
+  }
+  for (int i = 0; i < 2; ++i) {
+    SelectExclusion(i);
+    const std::string entry = WindowText(edit);
+    const auto* row = entry == "?:\\games\\*" ? &added[0] : &added[1];
+    EXPECT_EQ(WindowText(Control(IDC_LabelAppExDefault)), row->note) << entry;
+  }
+}
+
 // A small folder of files for the pickers.
 class PickerFiles {
  public:
