@@ -21,6 +21,15 @@ bool SizeMayDrag(const DragOptions& options, const WindowBox& box) noexcept {
          height >= options.minHeight && height <= options.maxHeight;
 }
 
+bool ClassStyleMayDrag(std::uint32_t classStyle) noexcept {
+  return (classStyle & (kOwnDcClassStyle | kClassDcClassStyle)) == 0;
+}
+
+bool CoversItsMonitor(const WindowBox& window, const WindowBox& monitor) noexcept {
+  return window.left <= monitor.left && window.top <= monitor.top &&
+         window.right >= monitor.right && window.bottom >= monitor.bottom;
+}
+
 bool ShouldRestoreOpacity(std::uint32_t exStyle, bool isDragWindow) noexcept {
   return isDragWindow && (exStyle & kLayeredExStyle) != 0;
 }

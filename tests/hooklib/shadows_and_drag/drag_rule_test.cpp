@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <ios>
 #include <limits>
 
 #include "shadows_and_drag/drag_rule.h"
@@ -117,6 +118,68 @@ TEST(DragRule, SizeBoundsFollowTheSpinValues) {
   EXPECT_FALSE(SizeMayDrag(o, Box(0, 0, 201, 100)));
   o.minWidth = 300;  // minimum above maximum: nothing qualifies
   EXPECT_FALSE(SizeMayDrag(o, Box(0, 0, 250, 100)));
+}
+
+TEST(DragRule, ClassesWithTheirOwnOrAClassDeviceContextStayOpaque) {
+  constexpr std::uint32_t kOwnDc = 0x0020;            // CS_OWNDC
+  constexpr std::uint32_t kClassDc = 0x0040;          // CS_CLASSDC
+  constexpr std::uint32_t kParentDc = 0x0080;         // CS_PARENTDC
+  constexpr std::uint32_t kRedraw = 0x0001 | 0x0002;  // CS_VREDRAW | CS_HREDRAW
+  constexpr std::uint32_t kDropShadow = 0x00020000;   // CS_DROPSHADOW
+  struct Row {
+    const char* name;
+    std::uint32_t classStyle;
+    bool mayDrag;
+  };
+  const Row rows[] = {
+      {"no class style", 0, true},
+      {"redraw on resize", kRedraw, true},
+      {"parent's device context", kParentDc, true},
+      {"drop shadow and double clicks", kDropShadow | 0x0008, true},
+      {"every bit but the two", ~(kOwnDc | kClassDc), true},
+      {"own device context (OpenGL)", kOwnDc, false},
+      {"class device context", kClassDc, false},
+      {"both", kOwnDc | kClassDc, false},
+      {"own device context among others", kOwnDc | kRedraw | kParentDc, false},
+      {"class device context among others", kClassDc | kDropShadow, false},
+      {"every bit", 0xFFFFFFFFu, false},
+  };
+  for (const Row& row : rows) {
+    EXPECT_EQ(ClassStyleMayDrag(row.classStyle), row.mayDrag)
+        << row.name << ": class style 0x" << std::hex << row.classStyle;
+  }
+}
+
+TEST(DragRule, AWindowContainingItsMonitorIsFullScreen) {
+  const WindowBox monitor = Box(0, 0, 1920, 1080);
+  const WindowBox second = Box(1920, -200, 1280, 1024);  // right of it, higher up
+  struct Row {
+    const char* name;
+    WindowBox window;
+    WindowBox monitor;
+    bool covers;
+  };
+  const Row rows[] = {
+      {"exactly the monitor", monitor, monitor, true},
+      {"maximized, frame beyond every edge", Box(-8, -8, 1936, 1096), monitor, true},
+      {"larger than the monitor and off-centre", Box(-100, -50, 3000, 2000), monitor, true},
+      {"exactly the second monitor", second, second, true},
+      {"one pixel short on the left", Box(1, 0, 1919, 1080), monitor, false},
+      {"one pixel short at the top", Box(0, 1, 1920, 1079), monitor, false},
+      {"one pixel short on the right", Box(0, 0, 1919, 1080), monitor, false},
+      {"one pixel short at the bottom", Box(0, 0, 1920, 1079), monitor, false},
+      {"work area above the taskbar", Box(0, 0, 1920, 1040), monitor, false},
+      {"an ordinary window", Box(200, 150, 800, 600), monitor, false},
+      {"the first monitor's size on the second", monitor, second, false},
+      {"wide enough but too short", Box(-10, 0, 1940, 900), monitor, false},
+  };
+  for (const Row& row : rows) {
+    EXPECT_EQ(CoversItsMonitor(row.window, row.monitor), row.covers)
+        << row.name << ": window {" << row.window.left << ", " << row.window.top << ", "
+        << row.window.right << ", " << row.window.bottom << "}, monitor {" << row.monitor.left
+        << ", " << row.monitor.top << ", " << row.monitor.right << ", " << row.monitor.bottom
+        << "}";
+  }
 }
 
 TEST(DragRule, RestoresOnlyTheLayeredDragWindow) {
