@@ -76,7 +76,10 @@ void ReadLibrarySettings() noexcept {
 
 void ApplyLibrarySettings(const Settings& settings, bool processEnabled) noexcept {
   OptionsSnapshot snapshot;
-  snapshot.options = OptionsFor(settings, processEnabled, g_library.versionFlags);
+  // Read with every load, as the system's animation switch below, rather
+  // than on every move.
+  const bool remoteSession = GetSystemMetrics(SM_REMOTESESSION) != 0;
+  snapshot.options = OptionsFor(settings, processEnabled, g_library.versionFlags, remoteSession);
   snapshot.taskbarWindow = FindWindowA("Shell_TrayWnd", nullptr);
   snapshot.desktopIconView = FindDesktopIconView();
   // With every load rather than on every show: the handlers stay cheap.

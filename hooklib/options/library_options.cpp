@@ -3,13 +3,14 @@
 namespace vornal::hooklib {
 
 LibraryOptions OptionsFor(const Settings& settings, bool processEnabled,
-                          const VersionFlags& flags) noexcept {
+                          const VersionFlags& flags, bool remoteSession) noexcept {
   LibraryOptions o;
   o.processEnabled = processEnabled;
   o.animation = AnimationOptionsFrom(settings);
   o.animation.animateMenus = flags.oldSystem;
   o.shadows = ShadowOptionsFrom(settings);
   o.drag = DragOptionsFrom(settings);
+  if (remoteSession) o.drag.transparentDragging = false;
   o.wallpaper = WallpaperOptionsFrom(settings, flags.beforeXP);
   if (!processEnabled) {
     o.animation.animateOpening = o.animation.animateClosing = false;

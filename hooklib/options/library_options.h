@@ -1,6 +1,7 @@
 // The library's options as its handlers read them. They are worked out
 // once per settings load from the stored record, the decision whether this
-// process is excluded and the running system's version flags: a handler
+// process is excluded, the running system's version flags and whether the
+// session is a remote one: a handler
 // tests a named switch (animation.animateOpening, wallpaper.windowWallpaper,
 // drag.dragOpacity) rather than an option number, and in an excluded
 // process every effect is simply switched off. Pure, so that it is tested
@@ -24,7 +25,10 @@ struct LibraryOptions {
   WallpaperOptions wallpaper;
 };
 
+// In a remote session (SM_REMOTESESSION) transparent dragging is off: a
+// layered window may not be shown there at all, and every frame of the
+// move would cross the connection again.
 LibraryOptions OptionsFor(const Settings& settings, bool processEnabled,
-                          const VersionFlags& flags) noexcept;
+                          const VersionFlags& flags, bool remoteSession) noexcept;
 
 }  // namespace vornal::hooklib

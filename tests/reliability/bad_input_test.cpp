@@ -173,7 +173,7 @@ bool RandomState(Dice& dice) {
 
 // What a drag of the helper's 600x400 window shows under these settings.
 LRESULT ExpectedDrag(const Settings& settings, bool enabled) {
-  const hooklib::DragOptions o = hooklib::OptionsFor(settings, enabled, {}).drag;
+  const hooklib::DragOptions o = hooklib::OptionsFor(settings, enabled, {}, false).drag;
   const bool transparent = hooklib::MayStartDrag(o, 0, false) &&
                            hooklib::ClassMayDrag(o, "VornalDragTargetWindow") &&
                            hooklib::SizeMayDrag(o, {40, 40, 40 + kDragWidth, 40 + kDragHeight});

@@ -40,7 +40,7 @@ TEST(LibraryOptions, EachSwitchActivatesTheRoutesItsHandlersNeed) {
   for (const Case& c : cases) {
     std::string checks;
     for (Check check : c.checks) checks += std::string(ValueNameOf(check).c_str()) + ' ';
-    EXPECT_EQ(ActiveRoutes(OptionsFor(With(c.checks), true, VersionFlags{})), c.routes)
+    EXPECT_EQ(ActiveRoutes(OptionsFor(With(c.checks), true, VersionFlags{}, false)), c.routes)
         << "with " << checks;
   }
   EXPECT_EQ(ActiveRoutes(LibraryOptions{}) & RouteBit(Route::None), 0u) << "unlisted messages";

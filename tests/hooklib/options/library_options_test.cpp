@@ -14,12 +14,12 @@ TEST(LibraryOptions, AnExcludedProcessHasEveryEffectSwitchedOff) {
                              Check::Popups, Check::WindowShadows, Check::TransparentDragging,
                              Check::WindowWallpaper, Check::MdiWallpaper, Check::TabbedPages,
                              Check::TreeViewWallpaper, Check::ListViewWallpaper});
-  const LibraryOptions on = OptionsFor(all, true, VersionFlags{});
+  const LibraryOptions on = OptionsFor(all, true, VersionFlags{}, false);
   EXPECT_TRUE(on.animation.animateOpening && on.animation.animateClosing && on.shadows.dropShadows &&
               on.drag.transparentDragging && on.wallpaper.windowWallpaper &&
               on.wallpaper.mdiWallpaper && on.wallpaper.treeViewWallpaper &&
               on.wallpaper.listViewWallpaper);
-  const LibraryOptions off = OptionsFor(all, false, VersionFlags{});
+  const LibraryOptions off = OptionsFor(all, false, VersionFlags{}, false);
   EXPECT_FALSE(off.processEnabled);
   EXPECT_FALSE(off.animation.animateOpening || off.animation.animateClosing ||
                off.shadows.dropShadows || off.drag.transparentDragging ||
@@ -30,10 +30,43 @@ TEST(LibraryOptions, AnExcludedProcessHasEveryEffectSwitchedOff) {
 
 TEST(LibraryOptions, TheVersionFlagsDecideMenusAndTheOldWallpaperRules) {
   const Settings s = DefaultSettings();
-  EXPECT_TRUE(OptionsFor(s, true, {true, true}).animation.animateMenus);
-  EXPECT_FALSE(OptionsFor(s, true, {false, false}).animation.animateMenus);
-  EXPECT_TRUE(OptionsFor(s, true, {false, true}).wallpaper.beforeXP);
-  EXPECT_FALSE(OptionsFor(s, true, {false, false}).wallpaper.beforeXP);
+  EXPECT_TRUE(OptionsFor(s, true, {true, true}, false).animation.animateMenus);
+  EXPECT_FALSE(OptionsFor(s, true, {false, false}, false).animation.animateMenus);
+  EXPECT_TRUE(OptionsFor(s, true, {false, true}, false).wallpaper.beforeXP);
+  EXPECT_FALSE(OptionsFor(s, true, {false, false}, false).wallpaper.beforeXP);
+}
+
+// SM_REMOTESESSION cannot be made nonzero under Wine, so the remote case is
+// tested here, on the options the library publishes at every load.
+TEST(LibraryOptions, ARemoteSessionSwitchesOffTransparentDraggingOnly) {
+  const Settings all = With({Check::WindowsOpening, Check::WindowShadows,
+                             Check::TransparentDragging, Check::WindowWallpaper});
+  struct Row {
+    const char* name;
+    Settings settings;
+    bool processEnabled;
+    bool remoteSession;
+    bool dragging;
+  };
+  const Row rows[] = {
+      {"local session", all, true, false, true},
+      {"remote session", all, true, true, false},
+      {"remote session, dragging unticked", With({Check::WindowsOpening}), true, true, false},
+      {"remote session, excluded program", all, false, true, false},
+  };
+  for (const Row& row : rows) {
+    const LibraryOptions o =
+        OptionsFor(row.settings, row.processEnabled, VersionFlags{}, row.remoteSession);
+    EXPECT_EQ(o.drag.transparentDragging, row.dragging) << row.name;
+    EXPECT_EQ((ActiveRoutes(o) & RouteBit(Route::Moving)) != 0, row.dragging) << row.name;
+    EXPECT_NE(ActiveRoutes(o) & RouteBit(Route::ExitSizeMove), 0u)
+        << row.name << ": a drag begun before the load still ends";
+    const LibraryOptions local = OptionsFor(row.settings, row.processEnabled, VersionFlags{}, false);
+    EXPECT_EQ(o.animation.animateOpening, local.animation.animateOpening) << row.name;
+    EXPECT_EQ(o.shadows.dropShadows, local.shadows.dropShadows) << row.name;
+    EXPECT_EQ(o.wallpaper.windowWallpaper, local.wallpaper.windowWallpaper) << row.name;
+    EXPECT_EQ(o.drag.dragOpacity, local.drag.dragOpacity) << row.name;
+  }
 }
 
 }  // namespace
