@@ -24,6 +24,18 @@ bool WriteLayeredStyle(HWND window, LONG_PTR exStyle, bool layered) noexcept {
   return ReadExStyle(window, now) && ((now & WS_EX_LAYERED) != 0) == layered;
 }
 
+// The whole rectangle of the monitor the window is on (or nearest to),
+// not its work area: a full-screen window covers the taskbar as well.
+bool ReadMonitorBox(HWND window, WindowBox& box) noexcept {
+  const HMONITOR monitor = MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST);
+  if (monitor == nullptr) return false;
+  MONITORINFO info{};
+  info.cbSize = sizeof info;
+  if (!GetMonitorInfoA(monitor, &info)) return false;
+  box = {info.rcMonitor.left, info.rcMonitor.top, info.rcMonitor.right, info.rcMonitor.bottom};
+  return true;
+}
+
 }  // namespace
 
 void OnMoving(HWND window) noexcept {
@@ -49,7 +61,18 @@ void OnMoving(HWND window) noexcept {
 
   RECT rect;
   if (!GetWindowRect(window, &rect)) return;
-  if (!SizeMayDrag(options, {rect.left, rect.top, rect.right, rect.bottom})) return;
+  const WindowBox box{rect.left, rect.top, rect.right, rect.bottom};
+  if (!SizeMayDrag(options, box)) return;
+
+  ULONG_PTR classStyle = 0;
+  if (!ReadClassStyle(window, classStyle)) return;
+  if (!ClassStyleMayDrag(static_cast<std::uint32_t>(classStyle))) return;
+
+  // Last, as the dearest read: most windows that fill a monitor are already
+  // past the size limits.
+  WindowBox monitor;
+  if (!ReadMonitorBox(window, monitor)) return;
+  if (CoversItsMonitor(box, monitor)) return;
 
   // Claim the one drag slot of the process; another thread may have taken
   // it since it was read (the stale handle of a destroyed window is

@@ -52,6 +52,34 @@ TestWindow TestWindow::TopLevel(int width, int height, DWORD exStyle) {
   return TestWindow(window);
 }
 
+TestWindow TestWindow::OfClassStyle(UINT classStyle, int width, int height) {
+  char name[64];
+  wsprintfA(name, "VornalHookTestWindow-%08X", classStyle);
+  WNDCLASSA wc{};
+  wc.style = classStyle;
+  wc.lpfnWndProc = DefWindowProcA;
+  wc.hInstance = GetModuleHandleA(nullptr);
+  wc.lpszClassName = name;
+  wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+  if (RegisterClassA(&wc) == 0) {
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_CLASS_ALREADY_EXISTS)) << name;
+  }
+  const HWND window = CreateWindowExA(0, name, "Vornal hook test", WS_OVERLAPPEDWINDOW, 20, 20,
+                                      width, height, nullptr, nullptr, GetModuleHandleA(nullptr),
+                                      nullptr);
+  EXPECT_NE(window, nullptr);
+  return TestWindow(window);
+}
+
+TestWindow TestWindow::Popup(const RECT& rect) {
+  RegisterTestClass();
+  const HWND window = CreateWindowExA(0, kClassName, "Vornal hook test", WS_POPUP, rect.left,
+                                      rect.top, rect.right - rect.left, rect.bottom - rect.top,
+                                      nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+  EXPECT_NE(window, nullptr);
+  return TestWindow(window);
+}
+
 TestWindow TestWindow::Dialog(int width, int height) {
   // An in-memory template without controls: style, extended style, item
   // count, position and size in dialog units, then no menu, default class

@@ -12,6 +12,12 @@ class TestWindow {
   static TestWindow TopLevel(int width, int height, DWORD exStyle = 0);
   // A standard dialog box (class "#32770") of width x height.
   static TestWindow Dialog(int width, int height);
+  // A top-level window of a class of its own registered with classStyle
+  // (one class per style), width x height.
+  static TestWindow OfClassStyle(UINT classStyle, int width, int height);
+  // A popup without a frame exactly on rect, as a full-screen game makes
+  // its window.
+  static TestWindow Popup(const RECT& rect);
 
   TestWindow() = default;
   ~TestWindow() { Destroy(); }

@@ -185,5 +185,55 @@ TEST_F(TransparentDrag, ADragWindowThatDroppedTheLayeredStyleItselfIsReleased) {
   ExitMove(second);
 }
 
+// Windows the layered style would break stay as they are for the whole
+// move; the size limits are opened wide so that only the class style and
+// the monitor decide.
+TEST_F(TransparentDrag, OwnOrClassDeviceContextsAndFullScreenWindowsStayOpaque) {
+  SetSettingsDword(ValueNameOf(Spin::DragMaxWidth), 0xFFFF);
+  SetSettingsDword(ValueNameOf(Spin::DragMaxHeight), 0xFFFF);
+  Reload();
+  const POINT origin{0, 0};
+  MONITORINFO info{};
+  info.cbSize = sizeof info;
+  ASSERT_TRUE(GetMonitorInfoA(MonitorFromPoint(origin, MONITOR_DEFAULTTOPRIMARY), &info));
+  const RECT screen = info.rcMonitor;
+  RECT shortOfIt = screen;
+  shortOfIt.right -= 1;
+
+  struct Row {
+    const char* name;
+    TestWindow (*make)(const RECT& screen, const RECT& shortOfIt);
+    bool layeredWhileMoved;
+  };
+  const Row rows[] = {
+      {"an ordinary window",
+       [](const RECT&, const RECT&) { return TestWindow::TopLevel(500, 300); }, true},
+      {"CS_OWNDC",
+       [](const RECT&, const RECT&) { return TestWindow::OfClassStyle(CS_OWNDC, 500, 300); },
+       false},
+      {"CS_CLASSDC",
+       [](const RECT&, const RECT&) { return TestWindow::OfClassStyle(CS_CLASSDC, 500, 300); },
+       false},
+      {"CS_HREDRAW | CS_VREDRAW",
+       [](const RECT&, const RECT&) {
+         return TestWindow::OfClassStyle(CS_HREDRAW | CS_VREDRAW, 500, 300);
+       },
+       true},
+      {"covering its monitor", [](const RECT& s, const RECT&) { return TestWindow::Popup(s); },
+       false},
+      {"one pixel narrower than its monitor",
+       [](const RECT&, const RECT& n) { return TestWindow::Popup(n); }, true},
+  };
+  for (const Row& row : rows) {
+    TestWindow window = row.make(screen, shortOfIt);
+    ASSERT_FALSE(window.IsLayered()) << row.name;
+    Moving(window);
+    EXPECT_EQ(window.IsLayered(), row.layeredWhileMoved) << row.name;
+    EXPECT_EQ(window.Alpha(), row.layeredWhileMoved ? 200 : -1) << row.name;
+    ExitMove(window);
+    EXPECT_FALSE(window.IsLayered()) << row.name << ", after the move";
+  }
+}
+
 }  // namespace
 }  // namespace vornal::test
