@@ -61,7 +61,8 @@ TEST(LibraryOptions, ARemoteSessionSwitchesOffTransparentDraggingOnly) {
     EXPECT_EQ((ActiveRoutes(o) & RouteBit(Route::Moving)) != 0, row.dragging) << row.name;
     EXPECT_NE(ActiveRoutes(o) & RouteBit(Route::ExitSizeMove), 0u)
         << row.name << ": a drag begun before the load still ends";
-    const LibraryOptions local = OptionsFor(row.settings, row.processEnabled, VersionFlags{}, false);
+    const LibraryOptions local =
+        OptionsFor(row.settings, row.processEnabled, VersionFlags{}, false);
     EXPECT_EQ(o.animation.animateOpening, local.animation.animateOpening) << row.name;
     EXPECT_EQ(o.shadows.dropShadows, local.shadows.dropShadows) << row.name;
     EXPECT_EQ(o.wallpaper.windowWallpaper, local.wallpaper.windowWallpaper) << row.name;
