@@ -127,6 +127,11 @@ inline constexpr DefaultExclusion kDefaultExclusions[] = {
     {"?:\\Games\\*", DefaultExclusionKind::GameFolder},
 };
 
+// The version of the table above that the control program records once it
+// has added the table to a user's list, so that a default the user removed
+// stays removed.
+inline constexpr std::uint32_t kDefaultExclusionsVersion = 1;
+
 // Whether entry is one of the defaults, letter case aside, so that the
 // editor can mark those the user did not add.
 bool IsDefaultExclusion(const char* entry) noexcept;
