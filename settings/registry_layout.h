@@ -7,7 +7,12 @@ namespace vornal {
 inline constexpr char kSettingsKeyPath[] = "\\Software\\Vornal";
 inline constexpr char kVersionValueName[] = "ProgramVer";
 
-// One empty REG_BINARY value per excluded executable, named by its file name.
+// REG_DWORD: the version of the default exclusion table last added to the
+// exclusions key. Absent until the first start has added it.
+inline constexpr char kDefaultExclusionsValueName[] = "DefaultExclusions";
+
+// One empty REG_BINARY value per exclusion, named by it: a file name or a
+// path pattern.
 inline constexpr char kExclusionsKeyPath[] = "\\Software\\Vornal\\Exclusions";
 
 // Present only while "run at log-on" is chosen: the program's full path.

@@ -1,5 +1,7 @@
 #include "settings_store.h"
 
+#include <algorithm>
+
 #include "program_identity.h"
 #include "registry_key.h"
 #include "registry_layout.h"
@@ -146,6 +148,42 @@ bool SaveSettings(HKEY root, const std::string& programPath, const Settings& set
     if (key.IsOpen() && !WriteRecord(key, settings)) return false;
   }
   return WriteExclusions(root, list) && WriteOutsideValues(root, programPath, outside);
+}
+
+bool AddDefaultExclusionsOnce(HKEY root, ExclusionList& list) {
+  std::uint32_t marker = 0;
+  RegResult markerRead = RegResult::Missing;
+  {
+    const RegistryKey key = RegistryKey::OpenForRead(root, kSettingsKeyPath);
+    if (key.IsOpen()) markerRead = key.ReadDword(kDefaultExclusionsValueName, marker);
+  }
+  if (!DefaultExclusionsDue(markerRead, marker, kDefaultExclusionsVersion)) return false;
+
+  // A key that exists but cannot be listed might hold anything: adding to
+  // it blind could not be shown in the editor, so it waits for a later start.
+  ExclusionList stored;
+  if (RegistryKey::KeyExists(root, kExclusionsKeyPath) && !ReadExclusions(root, stored)) {
+    return false;
+  }
+  ExclusionList merged = WithDefaultExclusions(stored, kDefaultExclusions);
+  {
+    // Only the added names are written, never a rebuilt key: a write that
+    // fails half way then leaves every stored entry in place.
+    const RegistryKey key = RegistryKey::OpenOrCreate(root, kExclusionsKeyPath);
+    if (!key.IsOpen()) return false;
+    for (const std::string& name : merged) {
+      if (std::ranges::find(stored, name) != stored.end()) continue;
+      if (key.WriteEmptyBinary(name.c_str()) != RegResult::Ok) return false;
+    }
+  }
+  // The key holds the defaults now; a marker that cannot be written only
+  // means that the next start adds them once more.
+  const RegistryKey settingsKey = RegistryKey::OpenOrCreate(root, kSettingsKeyPath);
+  if (settingsKey.IsOpen()) {
+    settingsKey.WriteDword(kDefaultExclusionsValueName, kDefaultExclusionsVersion);
+  }
+  list.swap(merged);
+  return true;
 }
 
 }  // namespace vornal

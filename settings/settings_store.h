@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "exclusion_list.h"
 #include "settings_record.h"
 
 namespace vornal {
@@ -22,7 +23,6 @@ struct OutsideValues {
   std::string browserToolbarBitmap;
 };
 
-using ExclusionList = std::vector<std::string>;
 
 // What a load did, for the caller and for tests.
 struct LoadReport {
@@ -45,5 +45,14 @@ LoadReport LoadSettings(HKEY root, const std::string& programPath, Settings& set
 // Stops at the first failure and returns false then.
 bool SaveSettings(HKEY root, const std::string& programPath, const Settings& settings,
                   const ExclusionList& list, const OutsideValues& outside);
+
+// At the first start of a version whose default exclusion table is newer
+// than the marker in the settings key (or with no usable marker), adds the
+// defaults missing from the exclusions key, then writes the marker, so that
+// a default the user removes later does not come back. Returns true with
+// list set to everything the exclusions key then holds; false, leaving list
+// alone, when nothing was due or the key could not be read or written (the
+// next start tries again).
+bool AddDefaultExclusionsOnce(HKEY root, ExclusionList& list);
 
 }  // namespace vornal
