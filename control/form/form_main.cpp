@@ -151,6 +151,7 @@ void FormMain::FormCreate() {
   shell_.NoteShellAtStart();
 
   LoadSettings();
+  AddDefaultExclusions();
   SettingsToForm();
   ApplySettings();
   trayReady_ = true;

@@ -178,6 +178,8 @@ class FormMain {
   void OutsideToForm(const OutsideValues& outside);
   ExclusionList ExclusionsFromForm() const;
   void ExclusionsToForm(const ExclusionList& list);
+  // Once per default table, at start: the defaults join the stored list.
+  void AddDefaultExclusions();
 
   FormEnvironment env_;
   HWND form_ = nullptr;

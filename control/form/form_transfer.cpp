@@ -110,6 +110,13 @@ void FormMain::LoadSettings() {
   OutsideToForm(outside);
 }
 
+void FormMain::AddDefaultExclusions() {
+  // Shown from what the key holds, also where the load kept the dialog's
+  // list (no usable record yet): the next Apply writes the list back whole.
+  ExclusionList list;
+  if (vornal::AddDefaultExclusionsOnce(env_.registryRoot, list)) ExclusionsToForm(list);
+}
+
 void FormMain::SaveSettings() {
   vornal::SaveSettings(env_.registryRoot, env_.programPath, settings_, ExclusionsFromForm(),
                        OutsideFromForm());

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "exclusion_rules.h"
 #include "helper_process.h"
 #include "stand_in_shell_protocol.h"
 #include "vornal_process.h"
@@ -144,6 +145,9 @@ TEST_F(Dialog, EnabledStatesFollowTheClicks) {
 }
 
 TEST_F(Dialog, ExclusionEditor) {
+  // The defaults went in at an earlier start: the list holds what is typed.
+  RegistryKey::OpenOrCreate(HKEY_CURRENT_USER, kSettingsKeyPath)
+      .WriteDword(kDefaultExclusionsValueName, kDefaultExclusionsVersion);
   Launch();
   HWND edit = Control(IDC_EditAppEx);
   EXPECT_FALSE(Enabled(IDC_ButtonAppExAdd));

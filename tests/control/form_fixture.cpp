@@ -1,5 +1,8 @@
 #include "form_fixture.h"
 
+#include "exclusion_rules.h"
+#include "registry_layout.h"
+
 namespace vornal::test {
 
 void FormFixture::SetUp() {
@@ -31,6 +34,10 @@ void FormFixture::TearDown() {
 void FormFixture::StartForm() {
   form = std::make_unique<FormMain>(env);
   ASSERT_TRUE(form->Create());
+}
+
+void FormFixture::MarkDefaultExclusionsAdded() {
+  reg.SetDword(kSettingsKeyPath, kDefaultExclusionsValueName, kDefaultExclusionsVersion);
 }
 
 bool FormFixture::IsChecked(int id) const {

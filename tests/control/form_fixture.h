@@ -36,6 +36,9 @@ class FormFixture : public ::testing::Test {
   void SetUp() override;
   void TearDown() override;
   void StartForm();
+  // As after an earlier start that added the default exclusions, for tests
+  // of lists that should hold only what they write themselves.
+  void MarkDefaultExclusionsAdded();
 
   HWND Control(int id) const { return form->Control(id); }
   bool IsChecked(int id) const;

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "exclusion_rules.h"
 #include "form_fixture.h"
 #include "registry_key.h"
 #include "registry_layout.h"
@@ -16,9 +17,11 @@ namespace {
 
 using FormSettings = FormFixture;
 
-TEST_F(FormSettings, FirstStartWritesNothingUntilApply) {
+TEST_F(FormSettings, FirstStartWritesOnlyTheDefaultExclusionsUntilApply) {
   StartForm();
-  EXPECT_FALSE(reg.HasKey("Software\\Vornal"));
+  EXPECT_EQ(reg.ValueNames("Software\\Vornal"),
+            std::vector<std::string>{kDefaultExclusionsValueName});
+  EXPECT_EQ(reg.ValueNames(kExclusionsKeyPath).size(), std::size(kDefaultExclusions));
   EXPECT_FALSE(reg.HasValue(kRunKeyPath, kRunValueName));
   EXPECT_FALSE(reg.HasKey("Software\\Microsoft\\Internet Explorer\\Toolbar"));
   EXPECT_FALSE(form->PatchRunning());
@@ -30,12 +33,13 @@ TEST_F(FormSettings, FirstStartWritesNothingUntilApply) {
   Click(IDC_ButtonApply);
   const char* key = kSettingsKeyPath;
   EXPECT_EQ(reg.String(key, kVersionValueName), "V1.43");
-  EXPECT_EQ(reg.ValueNames(key).size(), 18u + 16u + 3u + 3u + 3u + 4u + 1u);
+  EXPECT_EQ(reg.ValueNames(key).size(), 18u + 16u + 3u + 3u + 3u + 4u + 1u + 1u)
+      << "the record, ProgramVer and the default exclusions' marker";
   EXPECT_EQ(reg.Dword(key, ValueNameOf(Spin::AnimationMaxHeight).c_str()), 1536u);
   EXPECT_EQ(reg.Dword(key, ValueNameOf(Check::IconTextRecheck).c_str()), 1u);
   EXPECT_EQ(reg.Dword(key, ValueNameOf(Colour::Desktop).c_str()), 0x800000u);
   EXPECT_EQ(reg.String(key, "StartText"), "Vor");
-  EXPECT_FALSE(reg.HasKey("Software\\Vornal\\Exclusions"));
+  EXPECT_EQ(reg.ValueNames(kExclusionsKeyPath).size(), std::size(kDefaultExclusions));
 }
 
 TEST_F(FormSettings, StoredRecordReachesEveryKindOfControlAndComesBack) {
@@ -104,6 +108,7 @@ TEST_F(FormSettings, OddStoredValuesAreShownAndSavedSoundly) {
 }
 
 TEST_F(FormSettings, CancelGoesBackToWhatTheRegistryHolds) {
+  MarkDefaultExclusionsAdded();
   WriteStoredRecord(reg);
   reg.SetRaw(kExclusionsKeyPath, "notepad.exe", REG_BINARY, nullptr, 0);
   StartForm();
@@ -123,6 +128,7 @@ TEST_F(FormSettings, CancelGoesBackToWhatTheRegistryHolds) {
 }
 
 TEST_F(FormSettings, CancelWithoutUsableSettingsKeepsExclusionEdits) {
+  MarkDefaultExclusionsAdded();
   StartForm();
   SendMessageA(Control(IDC_ListBoxAppEx), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>("calc.exe"));
   Type(IDC_SpinEdit4, "4444");
@@ -132,6 +138,7 @@ TEST_F(FormSettings, CancelWithoutUsableSettingsKeepsExclusionEdits) {
 }
 
 TEST_F(FormSettings, ExclusionListAndOutsideValuesGoThroughTheDialog) {
+  MarkDefaultExclusionsAdded();
   WriteStoredRecord(reg);
   reg.SetRaw(kExclusionsKeyPath, "Zeta.exe", REG_BINARY, nullptr, 0);
   reg.SetRaw(kExclusionsKeyPath, "alpha.exe", REG_BINARY, nullptr, 0);
@@ -182,13 +189,14 @@ TEST_F(FormSettings, ChangeHandlersRunOnlyWhenAControlReallyChanges) {
 }
 
 TEST_F(FormSettings, CloseBoxOnlyHidesAndKeepsUnsavedEdits) {
+  MarkDefaultExclusionsAdded();
   StartForm();
   form->ShowVornal1Click();
   ASSERT_TRUE(IsWindowVisible(form->Handle()));
   Type(IDC_SpinEdit2, "333");
   SendMessageA(form->Handle(), WM_CLOSE, 0, 0);
   EXPECT_FALSE(IsWindowVisible(form->Handle()));
-  EXPECT_FALSE(reg.HasKey("Software\\Vornal"));
+  EXPECT_FALSE(reg.HasValue(kSettingsKeyPath, kVersionValueName));
   EXPECT_FALSE(PumpAndSawQuit()) << "the program keeps running";
   form->ShowVornal1Click();
   EXPECT_EQ(Text(IDC_SpinEdit2), "333");

@@ -10,10 +10,13 @@
 namespace vornal::test {
 namespace {
 
-TEST_F(VornalProcess, FirstStartWritesNothingUntilApply) {
+TEST_F(VornalProcess, FirstStartWritesOnlyTheDefaultExclusionsUntilApply) {
   Launch();
   EXPECT_FALSE(IsWindowVisible(form)) << "starts hidden";
-  EXPECT_FALSE(HasSettingsKey());
+  EXPECT_FALSE(RegistryKey::OpenForRead(HKEY_CURRENT_USER, kSettingsKeyPath).HasValue(kVersionValueName));
+  EXPECT_TRUE(RegistryKey::OpenForRead(HKEY_CURRENT_USER, kSettingsKeyPath)
+                  .HasValue(kDefaultExclusionsValueName));
+  EXPECT_TRUE(RegistryKey::OpenForRead(HKEY_CURRENT_USER, kExclusionsKeyPath).HasValue("csrss.exe"));
   EXPECT_EQ(WindowText(Control(IDC_LabelStatus)), "Patch is not running.");
   Click(Control(IDC_ButtonApply));
   ASSERT_TRUE(HasSettingsKey());
