@@ -194,6 +194,8 @@ TEST_F(Dialog, ExclusionEditor) {
 }
 
 TEST_F(Dialog, ExclusionEditorRefusesWhatNoRuleReadsAndMarksTheDefaults) {
+  RegistryKey::OpenOrCreate(HKEY_CURRENT_USER, kSettingsKeyPath)
+      .WriteDword(kDefaultExclusionsValueName, kDefaultExclusionsVersion);
   Launch();
   HWND edit = Control(IDC_EditAppEx);
   const struct { const char* name; std::string entry; const char* message; } refused[] = {
