@@ -9,7 +9,8 @@ namespace vornal {
 void FormatHostArguments(const HostHandles& handles, char (&out)[kHostArgumentsSize]) {
   char* at = out;
   char* const end = out + kHostArgumentsSize - 1;
-  for (const std::uint32_t value : {handles.controlProcess, handles.stopEvent, handles.readyEvent}) {
+  for (const std::uint32_t value :
+       {handles.controlProcess, handles.stopEvent, handles.readyEvent, handles.rescanEvent}) {
     if (at != out) *at++ = ' ';
     at = std::to_chars(at, end, value).ptr;
   }
@@ -17,7 +18,7 @@ void FormatHostArguments(const HostHandles& handles, char (&out)[kHostArgumentsS
 }
 
 std::optional<HostHandles> ParseHostArguments(std::string_view arguments) {
-  std::uint32_t values[3] = {};
+  std::uint32_t values[kHostHandleCount] = {};
   const char* at = arguments.data();
   const char* const end = at + arguments.size();
   for (std::uint32_t& value : values) {
@@ -30,7 +31,7 @@ std::optional<HostHandles> ParseHostArguments(std::string_view arguments) {
   }
   while (at != end && *at == ' ') ++at;
   if (at != end) return std::nullopt;
-  return HostHandles{values[0], values[1], values[2]};
+  return HostHandles{values[0], values[1], values[2], values[3]};
 }
 
 }  // namespace vornal

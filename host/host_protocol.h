@@ -1,7 +1,8 @@
 // What passes between the 64-bit control program and the hook host, the
 // small 32-bit program that installs the 32-bit library's hook for the
-// 32-bit programs of the desktop. The host has no window, no tray icon and
-// no settings: its command line carries three inherited handles, and its
+// 32-bit programs of the desktop. The host has no window and no tray icon,
+// and of the settings it reads the exclusions only: its command line
+// carries four inherited handles, and its
 // exit code says how it ended.
 #pragma once
 
@@ -24,13 +25,17 @@ struct HostHandles {
   std::uint32_t controlProcess = 0;  // the control program: its end ends the host
   std::uint32_t stopEvent = 0;       // set by the control program: remove the hook
   std::uint32_t readyEvent = 0;      // set by the host once its hook is installed
+  // Set by the control program at each apply: read the exclusions and find
+  // the threads to hook again. Auto-reset.
+  std::uint32_t rescanEvent = 0;
 };
 
-// Room for three 32-bit numbers in decimal, two blanks and the terminator.
-inline constexpr std::size_t kHostArgumentsSize = 3 * 10 + 2 + 1;
+inline constexpr std::size_t kHostHandleCount = 4;
+// Room for four 32-bit numbers in decimal, three blanks and the terminator.
+inline constexpr std::size_t kHostArgumentsSize = kHostHandleCount * 10 + (kHostHandleCount - 1) + 1;
 // Writes the arguments as a terminated text into out.
 void FormatHostArguments(const HostHandles& handles, char (&out)[kHostArgumentsSize]);
-// Three decimal numbers, each non-zero and within 32 bits, separated by
+// Four decimal numbers, each non-zero and within 32 bits, separated by
 // blanks; anything else is refused.
 std::optional<HostHandles> ParseHostArguments(std::string_view arguments);
 

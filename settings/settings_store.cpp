@@ -140,6 +140,17 @@ LoadReport LoadSettings(HKEY root, const std::string& programPath, Settings& set
   return report;
 }
 
+std::optional<ExclusionList> LoadExclusions(HKEY root) noexcept {
+  try {
+    ExclusionList list;
+    if (ReadExclusions(root, list)) return list;
+    if (!RegistryKey::KeyExists(root, kExclusionsKeyPath)) return ExclusionList{};
+  } catch (...) {
+    // Out of memory: as unreadable.
+  }
+  return std::nullopt;
+}
+
 bool SaveSettings(HKEY root, const std::string& programPath, const Settings& settings,
                   const ExclusionList& list, const OutsideValues& outside) {
   {

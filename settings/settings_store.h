@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -45,6 +46,11 @@ LoadReport LoadSettings(HKEY root, const std::string& programPath, Settings& set
 // Stops at the first failure and returns false then.
 bool SaveSettings(HKEY root, const std::string& programPath, const Settings& settings,
                   const ExclusionList& list, const OutsideValues& outside);
+
+// The entries of the exclusions key as stored, none when there is no key;
+// nothing when the key is there but cannot be read. For the programs that
+// hook threads, which read the exclusions only.
+std::optional<ExclusionList> LoadExclusions(HKEY root) noexcept;
 
 // At the first start of a version whose default exclusion table is newer
 // than the marker in the settings key (or with no usable marker), adds the

@@ -28,7 +28,7 @@ void FormMain::ApplySettings() {
   // with the options just saved.
   patch_.Overlay().SetOptions(settings_.Get(Spin::BoxThickness), settings_.Get(Spin::OpenDuration),
                               settings_.Get(Spin::CloseDuration), settings_.Get(Radio::PatchOn));
-  const PatchProblem problem = patch_.Apply(settings_.Get(Radio::PatchOn), PublishedPicturePaths(settings_));
+  const PatchProblem problem = patch_.Apply(settings_.Get(Radio::PatchOn), PublishedPicturePaths(settings_), ExclusionsFromForm());
   // One box per apply. An error box re-enables its owner when it closes;
   // the form stays disabled until applying has finished.
   if (problem != PatchProblem::None && env_.showError) {

@@ -11,9 +11,9 @@ namespace {
 constexpr DWORD kHostStartLimitMs = 20000;
 constexpr DWORD kHostStopLimitMs = 5000;
 
-UniqueHandle InheritableEvent() {
+UniqueHandle InheritableEvent(bool manualReset = true) {
   SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
-  return UniqueHandle(CreateEventA(&inherit, TRUE, FALSE, nullptr));
+  return UniqueHandle(CreateEventA(&inherit, manualReset, FALSE, nullptr));
 }
 
 std::uint32_t ValueOf(HANDLE handle) {
@@ -23,7 +23,7 @@ std::uint32_t ValueOf(HANDLE handle) {
 // Starts the program so that it inherits these handles and no other (not
 // this program's standard handles, say). ERROR_SUCCESS or why it failed.
 DWORD CreateInheriting(const std::string& path, std::string& commandLine,
-                       const HANDLE (&handles)[3], PROCESS_INFORMATION& info) {
+                       const HANDLE (&handles)[kHostHandleCount], PROCESS_INFORMATION& info) {
   SIZE_T size = 0;
   InitializeProcThreadAttributeList(nullptr, 1, 0, &size);
   std::vector<unsigned char> attributes(size);
@@ -70,24 +70,28 @@ OtherBitness HookHost::Start(const std::string& hostPath, const std::string& wow
   if (Running()) return OtherBitness::Running;
   process_.Reset();
   stop_ = InheritableEvent();
+  // Several applies before the host looks are one rescan.
+  rescan_ = InheritableEvent(false);
   const UniqueHandle ready = InheritableEvent();
   HANDLE self = nullptr;
   DuplicateHandle(GetCurrentProcess(), GetCurrentProcess(), GetCurrentProcess(), &self, SYNCHRONIZE,
                   TRUE, 0);
   const UniqueHandle control(self);
-  if (!stop_ || !ready || !control) return OtherBitness::Failed;
+  if (!stop_ || !rescan_ || !ready || !control) return OtherBitness::Failed;
 
   char arguments[kHostArgumentsSize];
-  FormatHostArguments({ValueOf(control.Get()), ValueOf(stop_.Get()), ValueOf(ready.Get())},
+  FormatHostArguments({ValueOf(control.Get()), ValueOf(stop_.Get()), ValueOf(ready.Get()), ValueOf(rescan_.Get())},
                       arguments);
   std::string commandLine = "\"" + hostPath + "\" " + arguments;
-  const HANDLE inherited[] = {control.Get(), stop_.Get(), ready.Get()};
+  const HANDLE inherited[] = {control.Get(), stop_.Get(), ready.Get(), rescan_.Get()};
   PROCESS_INFORMATION info{};
   const DWORD createError = CreateInheriting(hostPath, commandLine, inherited, info);
-  // Later processes must not inherit the stop event.
+  // Later processes must not inherit the events.
   SetHandleInformation(stop_.Get(), HANDLE_FLAG_INHERIT, 0);
+  SetHandleInformation(rescan_.Get(), HANDLE_FLAG_INHERIT, 0);
   if (createError != ERROR_SUCCESS) {
     stop_.Reset();
+    rescan_.Reset();
     return UncreatedHost(createError, SystemRuns32BitPrograms(wow64Folder));
   }
   const UniqueHandle thread(info.hThread);  // never waited on
@@ -115,7 +119,12 @@ bool HookHost::Stop() {
   }
   process_.Reset();
   stop_.Reset();
+  rescan_.Reset();
   return true;
+}
+
+void HookHost::Rescan() {
+  if (Running()) SetEvent(rescan_.Get());
 }
 
 bool HookHost::Running() const {

@@ -29,10 +29,14 @@ class HookHost {
   bool Stop();
   // The host runs (it ends on its own only when it fails).
   bool Running() const;
+  // Tells a running host to read the exclusions and find the threads to
+  // hook again; never waits for it.
+  void Rescan();
 
  private:
   UniqueHandle process_;
   UniqueHandle stop_;
+  UniqueHandle rescan_;
 };
 
 // The folder of this 64-bit Windows's 32-bit system files; empty where

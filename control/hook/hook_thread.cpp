@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "hook_binding.h"
+#include "library_hooks.h"
 
 namespace vornal {
 namespace {
@@ -19,7 +19,7 @@ constexpr DWORD kRequestLimitMs = 30000;
 // Shared by the caller and the hook thread, so that a caller who gave up
 // waiting leaves nothing dangling.
 struct HookThread::Request {
-  std::function<bool(HookBinding&)> work;
+  std::function<bool(LibraryHooks&)> work;
   bool result = false;
   UniqueHandle done{CreateEventA(nullptr, TRUE, FALSE, nullptr)};
 };
@@ -27,19 +27,42 @@ struct HookThread::Request {
 HookThread::~HookThread() {
   if (!thread_) return;
   if (installed_) Remove();
-  // The binding ends with the thread, which removes a hook still there.
+  // The hooks end with the thread, which removes any still there.
   PostThreadMessageA(threadId_, WM_QUIT, 0, 0);
   WaitForSingleObject(thread_.Get(), kRequestLimitMs);
 }
 
-bool HookThread::Install() {
-  installed_ = Run([this](HookBinding& hook) { return hook.Load(libraryPath_.c_str()); });
+bool HookThread::Install(const ExclusionEntries& exclusions) {
+  // The work holds copies: a caller who gave up waiting leaves it nothing
+  // to read that is gone.
+  installed_ = Run([path = libraryPath_, exclusions](LibraryHooks& hooks) {
+    return hooks.Load(path.c_str(), exclusions);
+  });
   return installed_;
+}
+
+void HookThread::Rescan(const ExclusionEntries& exclusions) {
+  if (!installed_) return;
+  Run([exclusions](LibraryHooks& hooks) {
+    hooks.Rescan(exclusions);
+    return true;
+  });
+}
+
+std::size_t HookThread::HookedThreads() {
+  const auto count = std::make_shared<std::size_t>(0);
+  if (thread_) {
+    Run([count](LibraryHooks& hooks) {
+      *count = hooks.Threads().HookedThreads();
+      return true;
+    });
+  }
+  return *count;
 }
 
 bool HookThread::Remove() {
   if (!thread_) return true;
-  const bool removed = Run([](HookBinding& hook) { return hook.Unload(); });
+  const bool removed = Run([](LibraryHooks& hook) { return hook.Unload(); });
   if (removed) installed_ = false;
   return removed;
 }
@@ -62,7 +85,7 @@ DWORD WINAPI HookThread::Main(void* started) noexcept {
   PeekMessageA(&msg, nullptr, WM_USER, WM_USER, PM_NOREMOVE);
   SetEvent(static_cast<HANDLE>(started));
   try {
-    HookBinding binding;
+    LibraryHooks binding;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
       if (msg.hwnd != nullptr || msg.message != kRunRequest) {
         TranslateMessage(&msg);
@@ -81,7 +104,7 @@ DWORD WINAPI HookThread::Main(void* started) noexcept {
   return 0;
 }
 
-bool HookThread::Run(std::function<bool(HookBinding&)> work) {
+bool HookThread::Run(std::function<bool(LibraryHooks&)> work) {
   if (!StartThread()) return false;
   auto request = std::make_shared<Request>();
   if (!request->done) return false;

@@ -11,11 +11,12 @@
 #include <functional>
 #include <string>
 
+#include "thread_hook_plan.h"
 #include "unique_handle.h"
 
 namespace vornal {
 
-class HookBinding;
+class LibraryHooks;
 
 class HookThread {
  public:
@@ -25,19 +26,24 @@ class HookThread {
   HookThread(const HookThread&) = delete;
   HookThread& operator=(const HookThread&) = delete;
 
-  // Loads the library and installs its hook (HookBinding::Load) on the
-  // hook thread, starting the thread the first time.
-  bool Install();
-  // Removes the hook and releases the library (HookBinding::Unload).
+  // Loads the library and hooks the wanted threads (LibraryHooks::Load) on
+  // the hook thread, starting the thread the first time.
+  bool Install(const ExclusionEntries& exclusions);
+  // The threads found again with the exclusions of this apply.
+  void Rescan(const ExclusionEntries& exclusions);
+  // Removes the hooks and releases the library (LibraryHooks::Unload).
   bool Remove();
   bool Installed() const { return installed_; }
+  // How many threads carry the hook, for the tests; 0 where the hook goes
+  // to every thread.
+  std::size_t HookedThreads();
 
  private:
   struct Request;
 
   // Runs work on the hook thread with the binding that lives there, and
   // returns its result.
-  bool Run(std::function<bool(HookBinding&)> work);
+  bool Run(std::function<bool(LibraryHooks&)> work);
   bool StartThread();
   static DWORD WINAPI Main(void* started) noexcept;
 

@@ -31,7 +31,7 @@ PatchSwitch::PatchSwitch(PatchPaths paths, const OsVersion& os)
   msgSettingsUpdated_ = RegisterWindowMessageA(kSettingsUpdatedMessage);
 }
 
-bool PatchSwitch::LoadHookLibrary() { return ownHook_.Install(); }
+bool PatchSwitch::LoadHookLibrary(const ExclusionEntries& exclusions) { return ownHook_.Install(exclusions); }
 
 bool PatchSwitch::UnloadHookLibrary() {
   const bool own = ownHook_.Remove();
@@ -60,7 +60,7 @@ std::string PatchSwitch::ReachText() const {
   return vornal::ReachText(ownHook_.Installed(), OtherBitnessState());
 }
 
-PatchProblem PatchSwitch::Apply(bool on, const PicturePaths& pictures) {
+PatchProblem PatchSwitch::Apply(bool on, const PicturePaths& pictures, const ExclusionEntries& exclusions) {
   // Before the hook: every library that loads or reloads from here on
   // finds the pictures ready.
   // The overlay too: a library that finds no overlay window plays the box
@@ -79,14 +79,17 @@ PatchProblem PatchSwitch::Apply(bool on, const PicturePaths& pictures) {
     case HookAction::Nothing:
       break;
     case HookAction::BroadcastReload:
+      // Threads of programs started meanwhile are hooked already; those of
+      // programs excluded or let in since change here.
+      ownHook_.Rescan(exclusions);
       reload = true;
       break;
     case HookAction::Reinstall:
       unloadFailed = !ownHook_.Remove();
-      if (!unloadFailed) startFailed = !LoadHookLibrary();
+      if (!unloadFailed) startFailed = !LoadHookLibrary(exclusions);
       break;
     case HookAction::Install:
-      startFailed = !LoadHookLibrary();
+      startFailed = !LoadHookLibrary(exclusions);
       break;
     case HookAction::Remove:
       unloadFailed = !ownHook_.Remove();
@@ -96,7 +99,10 @@ PatchProblem PatchSwitch::Apply(bool on, const PicturePaths& pictures) {
   if (HookHostServes()) {
     switch (PlanHookAction(on, host_.Running(), false)) {
       case HookAction::Install: startFailed = !StartHookHost() || startFailed; break;
-      case HookAction::BroadcastReload: reload = true; break;
+      case HookAction::BroadcastReload:
+        host_.Rescan();
+        reload = true;
+        break;
       case HookAction::Remove: unloadFailed = !host_.Stop() || unloadFailed; break;
       default: break;
     }

@@ -47,12 +47,14 @@ class PatchSwitch {
   // Brings the hooks in line with the switch: installs them, removes
   // them, or tells every hooked program to read the settings again. While
   // on, the pictures are published before any library loads or reloads.
-  PatchProblem Apply(bool on, const PicturePaths& pictures);
+  // The hooks go to the threads of the programs that exclusions do not
+  // keep out.
+  PatchProblem Apply(bool on, const PicturePaths& pictures, const ExclusionEntries& exclusions);
   // At the end of the program: every hook removed, the pictures withdrawn.
   void SwitchOff();
 
   // The hook of the program's own bitness, installed by the hook thread.
-  bool LoadHookLibrary();
+  bool LoadHookLibrary(const ExclusionEntries& exclusions);
   // Removes every hook: the program's own and the host's.
   bool UnloadHookLibrary();
 
@@ -60,6 +62,9 @@ class PatchSwitch {
   bool Running() const { return running_; }
   // The status line under the patch state: which programs the hooks reach.
   std::string ReachText() const;
+
+  // How many threads of this bitness carry the hook, for the tests.
+  std::size_t HookedThreads() { return ownHook_.HookedThreads(); }
 
   // The overlay that draws the box for the hooked programs; it runs while
   // the switch is on, and takes its options from the form.

@@ -8,7 +8,8 @@ namespace vornal {
 namespace {
 
 TEST(HostArguments, WrittenArgumentsReadBackUnchanged) {
-  const HostHandles cases[] = {{1, 2, 3}, {0x1A4, 0x7FC, 0x10}, {4294967295u, 4294967295u, 4294967295u}};
+  const HostHandles cases[] = {
+      {1, 2, 3, 4}, {0x1A4, 0x7FC, 0x10, 0x3C}, {4294967295u, 4294967295u, 4294967295u, 4294967295u}};
   for (const HostHandles& h : cases) {
     char text[kHostArgumentsSize];
     FormatHostArguments(h, text);
@@ -17,20 +18,22 @@ TEST(HostArguments, WrittenArgumentsReadBackUnchanged) {
     EXPECT_EQ(back->controlProcess, h.controlProcess) << text;
     EXPECT_EQ(back->stopEvent, h.stopEvent) << text;
     EXPECT_EQ(back->readyEvent, h.readyEvent) << text;
+    EXPECT_EQ(back->rescanEvent, h.rescanEvent) << text;
   }
 }
 
-TEST(HostArguments, AnythingButThreeNonZeroNumbersIsRefused) {
+TEST(HostArguments, AnythingButFourNonZeroNumbersIsRefused) {
   const char* const refused[] = {
-      "", "   ", "1 2", "1 2 3 4", "0 2 3", "1 0 3", "1 2 0", "-1 2 3", "+1 2 3", "1x 2 3",
-      "1 2 3x", "4294967296 2 3", "1,2,3", "1\t2\t3", "0x10 2 3", "99999999999999999999 1 1",
+      "", "   ", "1 2 3", "1 2 3 4 5", "0 2 3 4", "1 0 3 4", "1 2 0 4", "1 2 3 0", "-1 2 3 4",
+      "+1 2 3 4", "1x 2 3 4", "1 2 3 4x", "4294967296 2 3 4", "1,2,3,4", "1\t2\t3\t4",
+      "0x10 2 3 4", "99999999999999999999 1 1 1",
   };
   for (const char* text : refused) {
     EXPECT_FALSE(ParseHostArguments(text).has_value()) << '"' << text << '"';
   }
-  const auto spaced = ParseHostArguments("  12   34 56  ");
+  const auto spaced = ParseHostArguments("  12   34 56 78  ");
   ASSERT_TRUE(spaced.has_value()) << "blanks around the numbers are allowed";
-  EXPECT_EQ(spaced->readyEvent, 56u);
+  EXPECT_EQ(spaced->rescanEvent, 78u);
 }
 
 }  // namespace

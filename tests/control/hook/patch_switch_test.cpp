@@ -50,7 +50,7 @@ TEST(PatchSwitch, EachApplyDoesWhatTheSwitchAndTheFamilyAsk) {
     for (const ApplyStep& step : c.steps) {
       SCOPED_TRACE(testing::Message() << "apply " << ++n << (step.on ? " on" : " off"));
       BroadcastCounter counter;
-      EXPECT_EQ(patch.Apply(step.on, {}), step.problem);
+      EXPECT_EQ(patch.Apply(step.on, {}, {}), step.problem);
       EXPECT_EQ(patch.Running(), step.running);
       EXPECT_EQ(counter.Count(), step.broadcasts);
     }
@@ -70,7 +70,7 @@ TEST(PatchSwitch, TheBoxOverlayRunsWhileTheSwitchIsOn) {
   PatchSwitch patch({BesideThisProgram("no-such-library.dll"), "", ""}, {2, 6, 1});
   for (const Step& step : steps) {
     SCOPED_TRACE(step.name);
-    patch.Apply(step.on, {});
+    patch.Apply(step.on, {}, {});
     EXPECT_EQ(FindWindowA(kBoxOverlayClassName, nullptr) != nullptr, step.overlay);
   }
   patch.SwitchOff();

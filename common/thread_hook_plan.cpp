@@ -1,4 +1,4 @@
-#include "hook/thread_hook_plan.h"
+#include "thread_hook_plan.h"
 
 #include <algorithm>
 
@@ -13,19 +13,19 @@ bool Contains(const std::vector<std::uint32_t>& ids, std::uint32_t id) {
 
 }  // namespace
 
-bool ExcludedByAny(const ExclusionList& exclusions, const std::string& imagePath) {
+bool ExcludedByAny(const ExclusionEntries& exclusions, const std::string& imagePath) {
   return std::any_of(exclusions.begin(), exclusions.end(), [&](const std::string& entry) {
     return ExclusionMatches(entry.c_str(), imagePath.c_str());
   });
 }
 
-bool WantsHook(const GuiThread& thread, const ExclusionList& exclusions) {
+bool WantsHook(const GuiThread& thread, const ExclusionEntries& exclusions) {
   return thread.threadId != 0 && thread.sameBitness && !thread.imagePath.empty() &&
          !ExcludedByAny(exclusions, thread.imagePath);
 }
 
 ThreadHookPlan PlanThreadHooks(const std::vector<GuiThread>& seen, const std::vector<std::uint32_t>& hooked,
-                               const ExclusionList& exclusions) {
+                               const ExclusionEntries& exclusions) {
   ThreadHookPlan plan;
   for (const GuiThread& thread : seen) {
     const bool wanted = WantsHook(thread, exclusions);

@@ -9,9 +9,12 @@
 #include <string>
 #include <vector>
 
-#include "exclusion_list.h"
 
 namespace vornal {
+
+// The exclusion entries as the registry holds them: file names and path
+// patterns.
+using ExclusionEntries = std::vector<std::string>;
 
 // A thread that owns a top-level window, as the caller found it.
 struct GuiThread {
@@ -26,10 +29,10 @@ struct GuiThread {
 };
 
 // Whether the program at imagePath is kept out by one of the entries.
-bool ExcludedByAny(const ExclusionList& exclusions, const std::string& imagePath);
+bool ExcludedByAny(const ExclusionEntries& exclusions, const std::string& imagePath);
 
 // Whether thread should carry the hook.
-bool WantsHook(const GuiThread& thread, const ExclusionList& exclusions);
+bool WantsHook(const GuiThread& thread, const ExclusionEntries& exclusions);
 
 struct ThreadHookPlan {
   std::vector<std::uint32_t> hook;    // threads to hook, each once
@@ -43,6 +46,6 @@ struct ThreadHookPlan {
 // thread that has ended is forgotten by the caller, which learns of it
 // from the system.
 ThreadHookPlan PlanThreadHooks(const std::vector<GuiThread>& seen, const std::vector<std::uint32_t>& hooked,
-                               const ExclusionList& exclusions);
+                               const ExclusionEntries& exclusions);
 
 }  // namespace vornal

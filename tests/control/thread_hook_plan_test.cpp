@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "hook/thread_hook_plan.h"
+#include "thread_hook_plan.h"
 
 namespace vornal {
 namespace {
@@ -12,7 +12,7 @@ namespace {
 using Ids = std::vector<std::uint32_t>;
 
 TEST(ThreadHookPlan, OnlyWantedThreadsOfThisBitnessAreHookedAndTheNewlyExcludedUnhooked) {
-  const ExclusionList exclusions = {"notepad.exe", "?:\\games\\*", "*\\steamapps\\common\\*"};
+  const ExclusionEntries exclusions = {"notepad.exe", "?:\\games\\*", "*\\steamapps\\common\\*"};
   const std::vector<GuiThread> seen = {
       {10, 1, true, "C:\\Windows\\regedit.exe"},
       {11, 1, true, "C:\\Windows\\regedit.exe"},             // a second thread of the same program

@@ -1,0 +1,226 @@
+#include "thread_hooks.h"
+
+#include <algorithm>
+
+#include "cross_process_names.h"
+#include "hook_binding.h"
+
+namespace vornal {
+namespace {
+
+using SetWinEventHookProc = HWINEVENTHOOK(WINAPI*)(DWORD, DWORD, HMODULE, WINEVENTPROC, DWORD, DWORD, DWORD);
+using UnhookWinEventProc = BOOL(WINAPI*)(HWINEVENTHOOK);
+
+// Often enough that a program's thread ids are not held for long, rarely
+// enough to cost nothing.
+constexpr UINT kForgetEveryMs = 2000;
+
+// The whole window, frame and children, erased and painted again at the
+// thread's next paint. Nothing here waits for the window's program.
+constexpr UINT kOneFullRedraw = RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN;
+
+// Looked up, since the program also starts on systems without WinEvents.
+template <typename Proc>
+Proc User32Proc(const char* name) {
+  HMODULE user32 = GetModuleHandleA("user32.dll");
+  if (user32 == nullptr) return nullptr;
+  return reinterpret_cast<Proc>(reinterpret_cast<void*>(GetProcAddress(user32, name)));
+}
+
+// WinEvents and the timer come to the thread that set them; one watch per
+// thread.
+thread_local ThreadHooks* t_watching = nullptr;
+
+void CALLBACK WindowCreated(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG child, DWORD thread,
+                            DWORD) noexcept {
+  if (event != EVENT_OBJECT_CREATE || object != OBJID_WINDOW || child != CHILDID_SELF || window == nullptr) return;
+  if (t_watching != nullptr) t_watching->OnWindowCreated(window, thread);
+}
+
+void CALLBACK ForgetTick(HWND, UINT, UINT_PTR, DWORD) noexcept {
+  if (t_watching != nullptr) t_watching->ForgetEnded();
+}
+
+// A thread hooked after its windows were shown has painted them without
+// the library: they are painted once more, now with it.
+BOOL CALLBACK RedrawIfShown(HWND window, LPARAM) noexcept {
+  if (IsWindowVisible(window)) RedrawWindow(window, nullptr, nullptr, kOneFullRedraw);
+  return TRUE;
+}
+
+using SeenThreads = std::vector<std::pair<DWORD, DWORD>>;  // thread, process
+
+BOOL CALLBACK NoteOwner(HWND window, LPARAM seen) noexcept {
+  DWORD process = 0;
+  const DWORD thread = GetWindowThreadProcessId(window, &process);
+  auto& ids = *reinterpret_cast<SeenThreads*>(seen);
+  try {
+    if (thread != 0 && std::find(ids.begin(), ids.end(), std::make_pair(thread, process)) == ids.end()) {
+      ids.emplace_back(thread, process);
+    }
+  } catch (...) {
+    return FALSE;  // out of memory: the threads found so far are enough
+  }
+  return TRUE;
+}
+
+}  // namespace
+
+ThreadHooks::~ThreadHooks() { Unload(); }
+
+bool ThreadHooks::Available() noexcept {
+  const DWORD version = GetVersion();
+  const bool ntFamily = (version & 0x80000000u) == 0;
+  return ntFamily && LOBYTE(LOWORD(version)) >= 5 && User32Proc<SetWinEventHookProc>("SetWinEventHook") != nullptr;
+}
+
+bool ThreadHooks::Load(const char* libraryPath) noexcept {
+  if (library_ != nullptr) return Installed();
+  if (!Available() || t_watching != nullptr) return false;
+  // A full path always: a bare name would let a planted copy run inside
+  // every hooked program.
+  HMODULE library = LoadLibraryA(libraryPath);
+  if (library == nullptr) return false;
+  const auto procedure = reinterpret_cast<HOOKPROC>(
+      reinterpret_cast<void*>(GetProcAddress(library, kHookProcedureName)));
+  const auto setWatch = User32Proc<SetWinEventHookProc>("SetWinEventHook");
+  HWINEVENTHOOK watch = nullptr;
+  if (procedure != nullptr && setWatch != nullptr) {
+    watch = setWatch(EVENT_OBJECT_CREATE, EVENT_OBJECT_CREATE, nullptr, WindowCreated, 0, 0, WINEVENT_OUTOFCONTEXT);
+  }
+  if (watch == nullptr) {
+    FreeLibrary(library);
+    return false;
+  }
+  library_ = library;
+  procedure_ = procedure;
+  watch_ = watch;
+  t_watching = this;
+  forgetTimer_ = SetTimer(nullptr, 0, kForgetEveryMs, ForgetTick);
+  return true;
+}
+
+GuiThread ThreadHooks::ThreadOf(DWORD threadId, DWORD processId) {
+  auto known = processes_.find(processId);
+  if (known != processes_.end() && HasEnded(known->second.process.Get())) {
+    processes_.erase(known);
+    known = processes_.end();
+  }
+  if (known == processes_.end()) {
+    ProcessFacts facts = ReadProcessFacts(processId);
+    // One that could not be opened is asked again at its next window.
+    if (!facts.process) return {threadId, processId, false, {}};
+    known = processes_.emplace(processId, std::move(facts)).first;
+  }
+  return {threadId, processId, known->second.sameBitness, known->second.imagePath};
+}
+
+void ThreadHooks::Hook(DWORD threadId) {
+  // Opened first: without a handle its end would go unnoticed.
+  UniqueHandle thread(OpenThread(SYNCHRONIZE, FALSE, threadId));
+  if (!thread) return;
+  HHOOK hook = SetWindowsHookExA(WH_CALLWNDPROCRET, procedure_, library_, threadId);
+  if (hook == nullptr) return;
+  try {
+    hooked_[threadId] = HookedThread{hook, std::move(thread)};
+  } catch (...) {
+    UnhookWindowsHookEx(hook);
+    return;
+  }
+  EnumThreadWindows(threadId, RedrawIfShown, 0);
+}
+
+bool ThreadHooks::Unhook(DWORD threadId) {
+  const auto found = hooked_.find(threadId);
+  if (found == hooked_.end()) return true;
+  // A thread that ended took its hook with it.
+  if (!UnhookWindowsHookEx(found->second.hook) && !HasEnded(found->second.thread.Get())) return false;
+  hooked_.erase(found);
+  return true;
+}
+
+std::vector<std::uint32_t> ThreadHooks::HookedIds() const {
+  std::vector<std::uint32_t> ids;
+  ids.reserve(hooked_.size());
+  for (const auto& [id, hooked] : hooked_) ids.push_back(id);
+  return ids;
+}
+
+void ThreadHooks::Rescan(const ExclusionEntries& exclusions) noexcept {
+  if (!Installed()) return;
+  try {
+    exclusions_ = exclusions;
+    ForgetEnded();
+    SeenThreads seen;
+    EnumWindows(NoteOwner, reinterpret_cast<LPARAM>(&seen));
+    std::vector<GuiThread> threads;
+    threads.reserve(seen.size());
+    for (const auto& [thread, process] : seen) threads.push_back(ThreadOf(thread, process));
+    const ThreadHookPlan plan = PlanThreadHooks(threads, HookedIds(), exclusions_);
+    for (const std::uint32_t id : plan.unhook) Unhook(id);
+    for (const std::uint32_t id : plan.hook) Hook(id);
+  } catch (...) {
+    // Out of memory: the threads not reached get their hook at their next
+    // window or at the next apply.
+  }
+}
+
+void ThreadHooks::OnWindowCreated(HWND window, DWORD threadId) noexcept {
+  try {
+    const auto hooked = hooked_.find(threadId);
+    if (hooked != hooked_.end()) {
+      if (!HasEnded(hooked->second.thread.Get())) return;
+      hooked_.erase(hooked);  // the id of a thread that ended, reused
+    }
+    DWORD process = 0;
+    if (GetWindowThreadProcessId(window, &process) != threadId) return;  // gone already
+    if (WantsHook(ThreadOf(threadId, process), exclusions_)) Hook(threadId);
+  } catch (...) {
+    // Out of memory: the thread is tried again at its next window.
+  }
+}
+
+void ThreadHooks::ForgetEnded() noexcept {
+  for (auto it = hooked_.begin(); it != hooked_.end();) {
+    if (HasEnded(it->second.thread.Get())) {
+      UnhookWindowsHookEx(it->second.hook);
+      it = hooked_.erase(it);
+    } else {
+      ++it;
+    }
+  }
+  for (auto it = processes_.begin(); it != processes_.end();) {
+    it = HasEnded(it->second.process.Get()) ? processes_.erase(it) : std::next(it);
+  }
+}
+
+bool ThreadHooks::Unload() noexcept {
+  if (library_ == nullptr) return true;
+  if (forgetTimer_ != 0) KillTimer(nullptr, forgetTimer_);
+  forgetTimer_ = 0;
+  if (watch_ != nullptr) {
+    if (const auto unwatch = User32Proc<UnhookWinEventProc>("UnhookWinEvent")) unwatch(watch_);
+    watch_ = nullptr;
+  }
+  if (t_watching == this) t_watching = nullptr;
+  bool allRemoved = true;
+  for (auto it = hooked_.begin(); it != hooked_.end();) {
+    if (UnhookWindowsHookEx(it->second.hook) || HasEnded(it->second.thread.Get())) {
+      it = hooked_.erase(it);
+    } else {
+      allRemoved = false;
+      ++it;
+    }
+  }
+  processes_.clear();
+  exclusions_.clear();
+  // Windows lets go of the library in each program at its next message.
+  NudgeTopLevelWindows();
+  if (!allRemoved) return false;
+  if (!FreeLibrary(library_)) return false;
+  library_ = nullptr;
+  procedure_ = nullptr;
+  return true;
+}
+
+}  // namespace vornal
