@@ -9,7 +9,7 @@ namespace vornal::test {
 
 class DragTargetProcess : public HelperProcess {
  public:
-  DragTargetProcess() : HelperProcess("vornal_drag_target.exe", kDragTargetClass) {}
+  explicit DragTargetProcess(const char* exe = "vornal_drag_target.exe") : HelperProcess(exe, kDragTargetClass) {}
 
   LRESULT BeginDrag(int width, int height, WPARAM flags = 0) const {
     return Send(kBeginDrag, static_cast<WPARAM>(width) | flags, height);

@@ -11,7 +11,8 @@ constexpr DWORD kCloseTimeoutMs = 30000;
 HelperProcess::HelperProcess(const char* exeName, const char* controlClass,
                              const std::string& arguments) {
   std::string command(1, '"');
-  command += BesideThisProgram(exeName);
+  const bool fullPath = exeName[0] != '\0' && exeName[1] == ':';
+  command += fullPath ? std::string(exeName) : BesideThisProgram(exeName);
   command += "\" ";
   command += arguments;
   STARTUPINFOA startup{};

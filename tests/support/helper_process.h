@@ -15,8 +15,8 @@ namespace vornal::test {
 
 class HelperProcess {
  public:
-  // Starts exeName from the test's own folder and waits for its control
-  // window. Generous: a first start of a Wine process can take many seconds.
+  // Starts exeName from the test's own folder (or from where it says, when
+  // it is a full path) and waits for its control window. Generous: a first start of a Wine process can take many seconds.
   HelperProcess(const char* exeName, const char* controlClass, const std::string& arguments = "");
   // Asks the helper to close; one that does not end is ended.
   ~HelperProcess();

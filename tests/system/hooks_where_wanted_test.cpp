@@ -1,0 +1,151 @@
+// Where the control program sets its hook: on the threads of programs that
+// no exclusion keeps out, and nowhere else. Copies of one helper program
+// stand in for games and tools in the folders the default exclusions and
+// the user's entries name; an excluded copy must never map the library,
+// while a copy elsewhere, started before or after the patch goes on, does.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "drag_target_process.h"
+#include "program_folder.h"
+#include "vornal_process.h"
+#include "vornal_settings_key.h"
+
+namespace vornal::test {
+namespace {
+
+// A folder tree of the test's own; removed with everything in it.
+class PlacedFolder {
+ public:
+  explicit PlacedFolder(std::string root) : root_(std::move(root)) {}
+  ~PlacedFolder() { Remove(root_); }
+  PlacedFolder(const PlacedFolder&) = delete;
+  PlacedFolder& operator=(const PlacedFolder&) = delete;
+
+  // Copies the helper to root\relative, making the folders on the way.
+  std::string Place(const std::string& relative) {
+    const std::string path = root_ + "\\" + relative;
+    // Every folder on the way; those already there refuse harmlessly.
+    for (std::size_t at = 2; (at = path.find('\\', at + 1)) != std::string::npos;) {
+      CreateDirectoryA(path.substr(0, at).c_str(), nullptr);
+    }
+    if (!CopyFileA(BesideThisProgram("vornal_drag_target.exe").c_str(), path.c_str(), FALSE)) {
+      ADD_FAILURE() << "cannot copy the helper to " << path << ": " << GetLastError();
+    }
+    return path;
+  }
+
+ private:
+  static void Remove(const std::string& folder) {
+    WIN32_FIND_DATAA found;
+    const HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+      do {
+        const std::string name = found.cFileName;
+        if (name == "." || name == "..") continue;
+        const std::string path = folder + "\\" + name;
+        if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+          Remove(path);
+        } else {
+          DeleteFileA(path.c_str());
+        }
+      } while (FindNextFileA(search, &found));
+      FindClose(search);
+    }
+    RemoveDirectoryA(folder.c_str());
+  }
+
+  std::string root_;
+};
+
+// Answers 1 once the helper has mapped the library, within a few seconds.
+bool MapsTheLibrary(const DragTargetProcess& copy) {
+  return WaitFor([&] { return copy.Send(kLibraryMapped) == 1; }, 10000);
+}
+
+class HooksWhereWanted : public VornalProcess {
+ protected:
+  void SwitchPatchOn() {
+    Click(Control(IDC_RadioButton5));
+    Click(Control(IDC_ButtonApply));
+    ASSERT_EQ(WindowText(Control(IDC_LabelStatus)), "Patch is running.");
+  }
+};
+
+struct Copy {
+  const char* name;
+  const char* folder;  // one of the roots below
+  const char* path;    // below that root
+  bool startedAfterTheApply;
+  bool mapsTheLibrary;
+};
+
+TEST_F(HooksWhereWanted, ExcludedCopiesNeverMapTheLibraryWhileTheSameProgramElsewhereDoes) {
+  // Each root is a folder of its own, so that nothing is left behind; on
+  // another drive a Steam library may sit anywhere.
+  const std::string unique = std::to_string(GetCurrentProcessId());
+  PlacedFolder programFiles("C:\\Program Files\\Steam");
+  PlacedFolder programFilesX86("C:\\Program Files (x86)\\Epic Games");
+  PlacedFolder gamesAtTheRoot("C:\\Games");
+  PlacedFolder tools("C:\\Vornal Tools " + unique);
+  PlacedFolder userFolder("C:\\Vornal Private " + unique);
+  PlacedFolder otherDrive("Z:\\tmp\\vornal-library-" + unique);
+  PlacedFolder* const roots[] = {&programFiles, &programFilesX86, &gamesAtTheRoot, &tools, &userFolder, &otherDrive};
+  const char* const rootNames[] = {"steam", "epic", "games", "tools", "private", "other drive"};
+
+  const Copy copies[] = {
+      {"a tool, running before the patch", "tools", "tool.exe", false, true},
+      {"a Steam game under Program Files", "steam", "steamapps\\common\\Quake\\quake.exe", false, false},
+      {"a game in C:\\Games", "games", "Doom\\doom.exe", false, false},
+      {"a program the user named", "tools", "secret.exe", false, false},
+      {"a Steam library on another drive", "other drive", "SteamLibrary\\steamapps\\common\\Hl\\hl.exe", true,
+       false},
+      {"a game in a launcher's folder", "epic", "Fortnite\\game.exe", true, false},
+      {"a program named as anti-cheat", "tools", "shooter_BE.exe", true, false},
+      {"a program in the user's folder pattern", "private", "sub\\private.exe", true, false},
+      {"another tool, started after the patch", "tools", "later.exe", true, true},
+  };
+  // The defaults come with the first start; the user's two entries were
+  // there before.
+  SetExclusions({"SECRET.EXE", ("?:\\Vornal Private " + unique + "\\*").c_str()});
+  Launch();
+
+  auto start = [&](const Copy& copy) {
+    PlacedFolder* root = nullptr;
+    for (std::size_t i = 0; i < std::size(roots); ++i) {
+      if (std::string(rootNames[i]) == copy.folder) root = roots[i];
+    }
+    return std::make_unique<DragTargetProcess>(root->Place(copy.path).c_str());
+  };
+  std::vector<std::unique_ptr<DragTargetProcess>> running(std::size(copies));
+  for (std::size_t i = 0; i < std::size(copies); ++i) {
+    if (!copies[i].startedAfterTheApply) running[i] = start(copies[i]);
+  }
+  SwitchPatchOn();
+  for (std::size_t i = 0; i < std::size(copies); ++i) {
+    if (copies[i].startedAfterTheApply) running[i] = start(copies[i]);
+  }
+  // The copies that map it show that the hooks have reached every copy
+  // started before them; the excluded ones have had their messages since.
+  for (std::size_t i = 0; i < std::size(copies); ++i) {
+    ASSERT_TRUE(running[i]->Ready()) << copies[i].name;
+    if (copies[i].mapsTheLibrary) {
+      EXPECT_TRUE(MapsTheLibrary(*running[i])) << copies[i].name;
+    }
+  }
+  for (std::size_t i = 0; i < std::size(copies); ++i) {
+    if (copies[i].mapsTheLibrary) continue;
+    // A hook would have loaded the library after the first of these.
+    running[i]->Send(kLibraryMapped);
+    EXPECT_EQ(running[i]->Send(kLibraryMapped), 0) << copies[i].name << " mapped the library";
+  }
+  running.clear();  // the copies end before their folders go
+}
+
+}  // namespace
+}  // namespace vornal::test
