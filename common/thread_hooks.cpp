@@ -15,10 +15,6 @@ using UnhookWinEventProc = BOOL(WINAPI*)(HWINEVENTHOOK);
 // enough to cost nothing.
 constexpr UINT kForgetEveryMs = 2000;
 
-// The whole window, frame and children, erased and painted again at the
-// thread's next paint. Nothing here waits for the window's program.
-constexpr UINT kOneFullRedraw = RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN;
-
 // Looked up, since the program also starts on systems without WinEvents.
 template <typename Proc>
 Proc User32Proc(const char* name) {
@@ -41,10 +37,12 @@ void CALLBACK ForgetTick(HWND, UINT, UINT_PTR, DWORD) noexcept {
   if (t_watching != nullptr) t_watching->ForgetEnded();
 }
 
-// A thread hooked after its windows were shown has painted them without
-// the library: they are painted once more, now with it.
-BOOL CALLBACK RedrawIfShown(HWND window, LPARAM) noexcept {
-  if (IsWindowVisible(window)) RedrawWindow(window, nullptr, nullptr, kOneFullRedraw);
+// Windows maps the library into a hooked program at the first message its
+// thread handles after the hook is set; an idle program would wait for the
+// user. A notify send is such a message and never waits for the program.
+// Once started, the library paints the windows shown before it once more.
+BOOL CALLBACK Nudge(HWND window, LPARAM) noexcept {
+  SendNotifyMessageA(window, WM_NULL, 0, 0);
   return TRUE;
 }
 
@@ -127,7 +125,7 @@ void ThreadHooks::Hook(DWORD threadId) {
     UnhookWindowsHookEx(hook);
     return;
   }
-  EnumThreadWindows(threadId, RedrawIfShown, 0);
+  EnumThreadWindows(threadId, Nudge, 0);
 }
 
 bool ThreadHooks::Unhook(DWORD threadId) {

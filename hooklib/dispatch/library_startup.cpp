@@ -8,6 +8,7 @@
 #include "cross_process_names.h"
 #include "dispatch/library_settings.h"
 #include "options/version_flags.h"
+#include "wallpaper/wallpaper_handlers.h"
 #include "wallpaper/wallpaper_load.h"
 
 namespace vornal::hooklib {
@@ -71,6 +72,10 @@ bool EnsureStarted() noexcept {
   RunStartup();
   // A full barrier: everything start-up wrote is visible before "started".
   InterlockedExchange(&g_startup, kStarted);
+  // A library that arrives after the program's first windows were shown
+  // (hooked per thread, that is the rule rather than the exception) has
+  // missed their first paint.
+  RedrawShownWindowsAtStart();
   return true;
 }
 

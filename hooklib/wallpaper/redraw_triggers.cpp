@@ -27,7 +27,25 @@ bool IsLoadedMDIClient(HWND window) noexcept {
   return ReadUpperClassName(window, className) && IsMDIClientClass(className);
 }
 
+// Invalidated only: each is painted at its thread's next WM_PAINT, so the
+// thread that starts the library does not paint other threads' windows.
+constexpr UINT kRedrawLater = RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN;
+
+BOOL CALLBACK RedrawIfOursAndShown(HWND window, LPARAM process) noexcept {
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  if (owner == static_cast<DWORD>(process) && IsWindowVisible(window)) {
+    RedrawWindow(window, nullptr, nullptr, kRedrawLater);
+  }
+  return TRUE;
+}
+
 }  // namespace
+
+void RedrawShownWindowsAtStart() noexcept {
+  if (!Loaded(Wallpaper::Window) && !Loaded(Wallpaper::MDI) && !Loaded(Wallpaper::TV)) return;
+  EnumWindows(RedrawIfOursAndShown, static_cast<LPARAM>(GetCurrentProcessId()));
+}
 
 void RedrawTVTarget(HWND window) noexcept {
   if (IsTVWallpaperTarget(window)) FullRedraw(window);

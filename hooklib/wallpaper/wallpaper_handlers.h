@@ -14,6 +14,11 @@ void OnEraseBkgnd(HWND window, WPARAM erasedDC) noexcept;
 // full redraw of a TV wallpaper target.
 void RedrawTVTarget(HWND window) noexcept;
 
+// Once, when the library has started in a process: the windows the process
+// showed before that were painted without their wallpaper, and are painted
+// once more. Nothing is done where no wallpaper is loaded.
+void RedrawShownWindowsAtStart() noexcept;
+
 // WM_HSCROLL, WM_VSCROLL.
 void OnScrolled(HWND window, WPARAM request) noexcept;
 

@@ -14,6 +14,7 @@ void StartAnimationTarget(HINSTANCE instance);
 bool AnimationCommand(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
 // wallpaper_target.cpp: its windows and their pixels.
 bool WallpaperCommand(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+void ShowFirstDialogIfAsked(const char* commandLine);
 // tests/reliability/churn_target.cpp: windows made and unmade by worker
 // threads, the library's GDI objects, faults during an animation.
 bool ChurnCommand(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
@@ -80,7 +81,8 @@ LRESULT CALLBACK ControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
 
 }  // namespace
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR arguments, int) {
+  ShowFirstDialogIfAsked(arguments);
   WNDCLASSA control{};
   control.lpfnWndProc = ControlProc;
   control.hInstance = instance;

@@ -4,6 +4,7 @@
 #include <commctrl.h>
 
 #include <cstdint>
+#include <cstring>
 
 #include "cross_process_names.h"
 #include "gdi_owners.h"
@@ -18,7 +19,7 @@ namespace {
 
 constexpr char kHolderClass[] = "VornalWallpaperHolder";
 constexpr int kWidth = 200, kHeight = 150;
-HWND g_backdrop = nullptr, g_holder = nullptr;
+HWND g_backdrop = nullptr, g_holder = nullptr, g_first = nullptr;
 WNDPROC g_pageProc = nullptr;
 
 LRESULT CALLBACK ForwardingProc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
@@ -136,7 +137,17 @@ LRESULT TryWritingPictures() {
 
 }  // namespace
 
+void ShowFirstDialogIfAsked(const char* commandLine) {
+  if (commandLine == nullptr || std::strstr(commandLine, kFirstDialogArgument) == nullptr) return;
+  g_first = CreateWindowExA(0, "#32770", "First", WS_POPUP | WS_CAPTION | WS_VISIBLE, 660, 220, kWidth, kHeight,
+                            nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+}
+
 bool WallpaperCommand(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  if (message == kReadFirstWindow) {
+    result = g_first != nullptr ? ReadBack(g_first, lParam) : 0;
+    return true;
+  }
   if (message == kTryWritingPictures) {
     result = TryWritingPictures();
     return true;

@@ -28,6 +28,14 @@ inline constexpr LRESULT kSetWritable = 2;       // it opens for writing
 inline constexpr LRESULT kViewWritable = 4;      // a read-only view of it can be made writable
 inline constexpr LRESULT kDirectoryWritable = 8; // the directory opens for writing
 
+// Started with this argument, the helper shows a top-level dialog-class
+// window (200x150 client area at most) as its very first window, before it
+// makes any other.
+inline constexpr char kFirstDialogArgument[] = "--first-dialog";
+// lParam: PictureRequest. Answers as kShowWallpaperWindow does for that
+// first window, as it is painted now; 0 without one.
+inline constexpr UINT kReadFirstWindow = WM_APP + 42;
+
 // Picture kind (0 window, 1 MDI, 2 TV, as in PatternPixel), size up to
 // 1023 a side, scroll request (none: -1).
 inline LPARAM PictureRequest(int kind, int width, int height, int scrollRequest = -1) {

@@ -13,6 +13,8 @@
 
 #include "drag_target_process.h"
 #include "program_folder.h"
+#include "test_bitmap.h"
+#include "wallpaper_target_protocol.h"
 #include "vornal_process.h"
 #include "vornal_settings_key.h"
 
@@ -145,6 +147,44 @@ TEST_F(HooksWhereWanted, ExcludedCopiesNeverMapTheLibraryWhileTheSameProgramElse
     EXPECT_EQ(running[i]->Send(kLibraryMapped), 0) << copies[i].name << " mapped the library";
   }
   running.clear();  // the copies end before their folders go
+}
+
+// The helper whose very first window is a dialog, shown at once.
+class FirstDialogProcess : public HelperProcess {
+ public:
+  FirstDialogProcess() : HelperProcess("vornal_drag_target.exe", kDragTargetClass, kFirstDialogArgument) {}
+  // Whether every pixel of that first window shows the picture tiled.
+  bool ShowsTiled(int width, int height) const {
+    const LRESULT r = Send(kReadFirstWindow, 0, PictureRequest(0, width, height));
+    return r != -1 && HIWORD(r) != 0 && LOWORD(r) == HIWORD(r);
+  }
+};
+
+TEST_F(HooksWhereWanted, TheFirstWindowOfAProgramGetsItsWallpaperWhetherItStartedBeforeOrAfter) {
+  constexpr int kWidth = 37, kHeight = 23;
+  char folder[MAX_PATH] = {};
+  GetTempPathA(MAX_PATH, folder);
+  const std::string picture = std::string(folder) + "vornal_first_window.bmp";
+  ASSERT_TRUE(WriteTestBitmap(picture.c_str(), kWidth, kHeight, 0));
+  ResetSettingsKey();
+  SetSettingsDword(ValueNameOf(Check::WindowsOpening), 0);
+  SetSettingsDword(ValueNameOf(Check::WindowsClosing), 0);
+  SetSettingsDword(ValueNameOf(Check::WindowWallpaper), 1);
+  SetSettingsText("WindowWallpaper", picture.c_str());
+
+  // Shown and painted before any hook: it gets one more paint once its
+  // thread is hooked.
+  FirstDialogProcess before;
+  ASSERT_TRUE(before.Ready());
+  Launch();
+  EXPECT_FALSE(before.ShowsTiled(kWidth, kHeight)) << "no patch yet";
+  SwitchPatchOn();
+  EXPECT_TRUE(WaitFor([&] { return before.ShowsTiled(kWidth, kHeight); }, 10000)) << "started before the patch";
+
+  FirstDialogProcess after;
+  ASSERT_TRUE(after.Ready());
+  EXPECT_TRUE(WaitFor([&] { return after.ShowsTiled(kWidth, kHeight); }, 10000)) << "started after the patch";
+  DeleteFileA(picture.c_str());
 }
 
 }  // namespace
