@@ -113,14 +113,14 @@ GuiThread ThreadHooks::ThreadOf(DWORD threadId, DWORD processId) {
   return {threadId, processId, known->second.sameBitness, known->second.imagePath};
 }
 
-void ThreadHooks::Hook(DWORD threadId) {
+void ThreadHooks::Hook(DWORD threadId, DWORD processId) {
   // Opened first: without a handle its end would go unnoticed.
   UniqueHandle thread(OpenThread(SYNCHRONIZE, FALSE, threadId));
   if (!thread) return;
   HHOOK hook = SetWindowsHookExA(WH_CALLWNDPROCRET, procedure_, library_, threadId);
   if (hook == nullptr) return;
   try {
-    hooked_[threadId] = HookedThread{hook, std::move(thread)};
+    hooked_[threadId] = HookedThread{hook, processId, std::move(thread)};
   } catch (...) {
     UnhookWindowsHookEx(hook);
     return;
@@ -154,9 +154,15 @@ void ThreadHooks::Rescan(const ExclusionEntries& exclusions) noexcept {
     std::vector<GuiThread> threads;
     threads.reserve(seen.size());
     for (const auto& [thread, process] : seen) threads.push_back(ThreadOf(thread, process));
+    // A hooked thread may own no top-level window (only message-only ones,
+    // say); its program is judged again all the same.
+    for (const auto& [thread, hooked] : hooked_) threads.push_back(ThreadOf(thread, hooked.processId));
     const ThreadHookPlan plan = PlanThreadHooks(threads, HookedIds(), exclusions_);
     for (const std::uint32_t id : plan.unhook) Unhook(id);
-    for (const std::uint32_t id : plan.hook) Hook(id);
+    for (const std::uint32_t id : plan.hook) {
+      const auto owner = std::find_if(seen.begin(), seen.end(), [id](const auto& s) { return s.first == id; });
+      if (owner != seen.end()) Hook(id, owner->second);
+    }
   } catch (...) {
     // Out of memory: the threads not reached get their hook at their next
     // window or at the next apply.
@@ -172,7 +178,7 @@ void ThreadHooks::OnWindowCreated(HWND window, DWORD threadId) noexcept {
     }
     DWORD process = 0;
     if (GetWindowThreadProcessId(window, &process) != threadId) return;  // gone already
-    if (WantsHook(ThreadOf(threadId, process), exclusions_)) Hook(threadId);
+    if (WantsHook(ThreadOf(threadId, process), exclusions_)) Hook(threadId, process);
   } catch (...) {
     // Out of memory: the thread is tried again at its next window.
   }

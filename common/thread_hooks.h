@@ -58,11 +58,12 @@ class ThreadHooks {
  private:
   struct HookedThread {
     HHOOK hook = nullptr;
+    DWORD processId = 0;
     UniqueHandle thread;  // tells when it ended: its id is then reused
   };
 
   GuiThread ThreadOf(DWORD threadId, DWORD processId);
-  void Hook(DWORD threadId);
+  void Hook(DWORD threadId, DWORD processId);
   bool Unhook(DWORD threadId);
   std::vector<std::uint32_t> HookedIds() const;
 

@@ -77,5 +77,47 @@ TEST(PatchSwitch, TheBoxOverlayRunsWhileTheSwitchIsOn) {
   EXPECT_EQ(FindWindowA(kBoxOverlayClassName, nullptr), nullptr) << "switched off at the end";
 }
 
+TEST(PatchSwitch, HooksGoToWantedThreadsOnlyAndNoneStaysAfterOffOrTheEnd) {
+  // A top-level window makes this thread one the apply finds.
+  const HWND window = CreateWindowA("STATIC", "hooked thread", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                    nullptr, nullptr);
+  ASSERT_NE(window, nullptr);
+  char path[MAX_PATH] = {};
+  GetModuleFileNameA(nullptr, path, MAX_PATH);
+  const ExclusionEntries none, thisProgram = {path};
+  // Other programs of the desktop (Wine's explorer, say) are hooked too:
+  // this one's threads are what the count gains and loses.
+  enum Hooked { kOthersOnly, kOthersAndThisProgram, kNone };
+  struct Step {
+    const char* name;
+    bool on;
+    const ExclusionEntries& exclusions;
+    Hooked hooked;
+  };
+  const Step steps[] = {
+      {"excluded from the start", true, thisProgram, kOthersOnly},
+      {"let in", true, none, kOthersAndThisProgram},
+      {"excluded since", true, thisProgram, kOthersOnly},
+      {"off", false, none, kNone},
+      {"on after off", true, none, kOthersAndThisProgram},
+  };
+  PatchSwitch patch({BesideThisProgram("VornalLib.dll"), "", ""}, {2, 6, 1});
+  std::size_t others = 0;
+  for (const Step& step : steps) {
+    SCOPED_TRACE(step.name);
+    ASSERT_EQ(patch.Apply(step.on, {}, step.exclusions), PatchProblem::None);
+    const std::size_t hooked = patch.HookedThreads();
+    if (step.hooked == kOthersOnly) others = hooked;
+    if (step.hooked == kOthersAndThisProgram) {
+      EXPECT_GT(hooked, others) << "this program's thread among them";
+    } else {
+      EXPECT_EQ(hooked, step.hooked == kNone ? 0 : others);
+    }
+  }
+  patch.SwitchOff();
+  EXPECT_EQ(patch.HookedThreads(), 0u) << "switched off at the end";
+  DestroyWindow(window);
+}
+
 }  // namespace
 }  // namespace vornal::test
