@@ -98,19 +98,25 @@ bool ThreadHooks::Load(const char* libraryPath) noexcept {
   return true;
 }
 
-GuiThread ThreadHooks::ThreadOf(DWORD threadId, DWORD processId) {
+ThreadHooks::KnownProcess* ThreadHooks::Known(DWORD processId) {
   auto known = processes_.find(processId);
-  if (known != processes_.end() && HasEnded(known->second.process.Get())) {
+  // A process id is reused once its process has ended.
+  if (known != processes_.end() && HasEnded(known->second.facts.process.Get())) {
     processes_.erase(known);
     known = processes_.end();
   }
   if (known == processes_.end()) {
     ProcessFacts facts = ReadProcessFacts(processId);
-    // One that could not be opened is asked again at its next window.
-    if (!facts.process) return {threadId, processId, false, {}};
-    known = processes_.emplace(processId, std::move(facts)).first;
+    if (!facts.process) return nullptr;
+    known = processes_.emplace(processId, KnownProcess{std::move(facts)}).first;
   }
-  return {threadId, processId, known->second.sameBitness, known->second.imagePath};
+  return &known->second;
+}
+
+GuiThread ThreadHooks::ThreadOf(DWORD threadId, DWORD processId) {
+  const KnownProcess* known = Known(processId);
+  if (known == nullptr) return {threadId, processId, false, {}};
+  return {threadId, processId, known->facts.sameBitness, known->facts.imagePath};
 }
 
 void ThreadHooks::Hook(DWORD threadId, DWORD processId) {
@@ -149,6 +155,7 @@ void ThreadHooks::Rescan(const ExclusionEntries& exclusions) noexcept {
   try {
     exclusions_ = exclusions;
     ForgetEnded();
+    for (auto& [id, known] : processes_) known.wanted = -1;
     SeenThreads seen;
     EnumWindows(NoteOwner, reinterpret_cast<LPARAM>(&seen));
     std::vector<GuiThread> threads;
@@ -178,7 +185,10 @@ void ThreadHooks::OnWindowCreated(HWND window, DWORD threadId) noexcept {
     }
     DWORD process = 0;
     if (GetWindowThreadProcessId(window, &process) != threadId) return;  // gone already
-    if (WantsHook(ThreadOf(threadId, process), exclusions_)) Hook(threadId, process);
+    KnownProcess* known = Known(process);
+    if (known == nullptr) return;
+    if (known->wanted < 0) known->wanted = WantsHook(ThreadOf(threadId, process), exclusions_) ? 1 : 0;
+    if (known->wanted == 1) Hook(threadId, process);
   } catch (...) {
     // Out of memory: the thread is tried again at its next window.
   }
@@ -194,7 +204,7 @@ void ThreadHooks::ForgetEnded() noexcept {
     }
   }
   for (auto it = processes_.begin(); it != processes_.end();) {
-    it = HasEnded(it->second.process.Get()) ? processes_.erase(it) : std::next(it);
+    it = HasEnded(it->second.facts.process.Get()) ? processes_.erase(it) : std::next(it);
   }
 }
 

@@ -62,6 +62,17 @@ class ThreadHooks {
     UniqueHandle thread;  // tells when it ended: its id is then reused
   };
 
+  struct KnownProcess {
+    ProcessFacts facts;
+    // Whether its threads are wanted under the exclusions of now; -1 until
+    // first asked after each rescan. Windows are created all the time, and
+    // the exclusions are many.
+    signed char wanted = -1;
+  };
+
+  // The facts of a running process, read at its first window; null where
+  // it cannot be opened (it is asked again at its next window).
+  KnownProcess* Known(DWORD processId);
   GuiThread ThreadOf(DWORD threadId, DWORD processId);
   void Hook(DWORD threadId, DWORD processId);
   bool Unhook(DWORD threadId);
@@ -73,7 +84,7 @@ class ThreadHooks {
   UINT_PTR forgetTimer_ = 0;
   ExclusionEntries exclusions_;
   std::map<DWORD, HookedThread> hooked_;    // by thread id
-  std::map<DWORD, ProcessFacts> processes_;  // by process id, while they run
+  std::map<DWORD, KnownProcess> processes_;  // by process id, while they run
 };
 
 }  // namespace vornal
