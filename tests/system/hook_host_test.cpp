@@ -16,6 +16,8 @@
 #include "drag_target_process.h"
 #include "helper_process.h"
 #include "hook/hook_host.h"
+#include "placed_folder.h"
+#include "vornal_settings_key.h"
 #include "stand_in_shell_protocol.h"
 #include "vornal_process.h"
 
@@ -108,6 +110,33 @@ TEST_F(HookHostProtocol, TheHostRunsExactlyWhileThePatchIsOn) {
   ASSERT_TRUE(app.HasExited(20000));
   EXPECT_TRUE(NoHostLeft()) << "Exit ends the host";
   EXPECT_EQ(Drag(target), kOpaque) << "no hook is left after Exit";
+}
+
+TEST_F(HookHostProtocol, AnExcludedProgramMapsNeitherLibraryWhileItsNeighbourMapsBoth) {
+  // The host reads the exclusions itself; the user's entry and a default.
+  SetExclusions({"keptout.exe"});
+  PlacedFolder games("C:\\Games");
+  PlacedFolder tools("C:\\Vornal Host Tools " + std::to_string(GetCurrentProcessId()));
+  DragTargetProcess before(games.Place("Quake\\quake.exe").c_str());
+  ASSERT_TRUE(before.Ready());
+  Launch(kRelease);
+  SwitchPatch(true);
+  ASSERT_EQ(Reach(), "For 64-bit and 32-bit programs.");
+  DragTargetProcess keptOut(tools.Place("keptout.exe").c_str());
+  DragTargetProcess neighbour(tools.Place("neighbour.exe").c_str());
+  ASSERT_TRUE(keptOut.Ready() && neighbour.Ready());
+  EXPECT_TRUE(WaitFor([&] { return neighbour.Send(kLibraryMapped) == 1; }, 10000)) << "the program's own";
+  EXPECT_TRUE(WaitFor([&] { return neighbour.Send(kLibraryMapped, kSecondLibrary) == 1; }, 10000))
+      << "the host's";
+  const struct {
+    const char* name;
+    const DragTargetProcess& copy;
+  } excluded[] = {{"started before, in C:\\Games", before}, {"named by the user", keptOut}};
+  for (const auto& e : excluded) {
+    e.copy.Send(kLibraryMapped);
+    EXPECT_EQ(e.copy.Send(kLibraryMapped), 0) << e.name << ": the program's own library";
+    EXPECT_EQ(e.copy.Send(kLibraryMapped, kSecondLibrary), 0) << e.name << ": the host's library";
+  }
 }
 
 TEST_F(HookHostProtocol, AKilledProgramTakesTheHostAndItsHookWithIt) {
