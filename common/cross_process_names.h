@@ -37,6 +37,12 @@ inline constexpr char kBoxOverlayClassName[] = "VornalBoxOverlay";
 inline constexpr char kBoxOpeningMessage[] = "Vornal_BoxOpening";
 inline constexpr char kBoxClosingMessage[] = "Vornal_BoxClosing";
 
+// Sent, as a notify, by the program that hooks a thread as one of its
+// windows appears, to that window: the library it brings into the program
+// plays the opening of a window of that thread that was shown before the
+// hook was there.
+inline constexpr char kThreadHookedMessage[] = "Vornal_ThreadHooked";
+
 // The hook library's exports, as its .def file names them, looked up by
 // the programs that install its hook.
 inline constexpr char kHookProcedureName[] = "VornalHook";

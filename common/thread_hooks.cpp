@@ -94,6 +94,7 @@ bool ThreadHooks::Load(const char* libraryPath) noexcept {
   procedure_ = procedure;
   watch_ = watch;
   t_watching = this;
+  msgThreadHooked_ = RegisterWindowMessageA(kThreadHookedMessage);
   forgetTimer_ = SetTimer(nullptr, 0, kForgetEveryMs, ForgetTick);
   return true;
 }
@@ -119,7 +120,7 @@ GuiThread ThreadHooks::ThreadOf(DWORD threadId, DWORD processId) {
   return {threadId, processId, known->facts.sameBitness, known->facts.imagePath};
 }
 
-void ThreadHooks::Hook(DWORD threadId, DWORD processId) {
+void ThreadHooks::Hook(DWORD threadId, DWORD processId, HWND createdWindow) {
   // Opened first: without a handle its end would go unnoticed.
   UniqueHandle thread(OpenThread(SYNCHRONIZE, FALSE, threadId));
   if (!thread) return;
@@ -131,7 +132,13 @@ void ThreadHooks::Hook(DWORD threadId, DWORD processId) {
     UnhookWindowsHookEx(hook);
     return;
   }
-  EnumThreadWindows(threadId, Nudge, 0);
+  // The window just created hears that its thread is hooked: a show that
+  // came before the hook gets its opening all the same.
+  if (createdWindow != nullptr && msgThreadHooked_ != 0) {
+    SendNotifyMessageA(createdWindow, msgThreadHooked_, 0, 0);
+  } else {
+    EnumThreadWindows(threadId, Nudge, 0);
+  }
 }
 
 bool ThreadHooks::Unhook(DWORD threadId) {
@@ -188,7 +195,7 @@ void ThreadHooks::OnWindowCreated(HWND window, DWORD threadId) noexcept {
     KnownProcess* known = Known(process);
     if (known == nullptr) return;
     if (known->wanted < 0) known->wanted = WantsHook(ThreadOf(threadId, process), exclusions_) ? 1 : 0;
-    if (known->wanted == 1) Hook(threadId, process);
+    if (known->wanted == 1) Hook(threadId, process, window);
   } catch (...) {
     // Out of memory: the thread is tried again at its next window.
   }

@@ -74,7 +74,9 @@ class ThreadHooks {
   // it cannot be opened (it is asked again at its next window).
   KnownProcess* Known(DWORD processId);
   GuiThread ThreadOf(DWORD threadId, DWORD processId);
-  void Hook(DWORD threadId, DWORD processId);
+  // createdWindow: the window whose appearance found the thread, told so;
+  // null at a rescan.
+  void Hook(DWORD threadId, DWORD processId, HWND createdWindow = nullptr);
   bool Unhook(DWORD threadId);
   std::vector<std::uint32_t> HookedIds() const;
 
@@ -82,6 +84,7 @@ class ThreadHooks {
   HOOKPROC procedure_ = nullptr;
   HWINEVENTHOOK watch_ = nullptr;
   UINT_PTR forgetTimer_ = 0;
+  UINT msgThreadHooked_ = 0;
   ExclusionEntries exclusions_;
   std::map<DWORD, HookedThread> hooked_;    // by thread id
   std::map<DWORD, KnownProcess> processes_;  // by process id, while they run

@@ -15,4 +15,10 @@ void OnWindowPosChanging(HWND window, LPARAM windowPos) noexcept;
 // WM_SHOWWINDOW: animates popups without a full caption.
 void OnShowWindow(HWND window, WPARAM shown, LPARAM status) noexcept;
 
+// The thread has just been hooked as one of its windows appeared. A window
+// of a full caption it showed before the hook was there gets its opening
+// now, as the box only: the window is on the screen already, and the box
+// grows over it as it would have.
+void OnThreadHooked() noexcept;
+
 }  // namespace vornal::hooklib

@@ -59,6 +59,7 @@ void CloseWithAnimateWindow(HWND window, const AnimationOptions& options, const 
 
 void AnimationStep(HWND window, bool closing, const AnimationOptions& options,
                    bool systemAnimations) noexcept {
+  if (!closing) g_library.lastOpened.store(window, std::memory_order_relaxed);
   RECT rect;
   if (!GetWindowRect(window, &rect)) return;
   const WindowBox box{rect.left, rect.top, rect.right, rect.bottom};
@@ -83,7 +84,39 @@ void AnimationStep(HWND window, bool closing, const AnimationOptions& options,
   NoteAnimationTime(options);
 }
 
+// A window of the thread that showed before the hook arrived: what its show
+// would have played, as the box only.
+BOOL CALLBACK PlayMissedOpening(HWND window, LPARAM optionsPointer) noexcept {
+  const auto& options = *reinterpret_cast<const AnimationOptions*>(optionsPointer);
+  if (window == g_library.lastOpened.load(std::memory_order_relaxed) || !IsWindowVisible(window)) return TRUE;
+  LONG_PTR style = 0;
+  if (!ReadWindowLong(window, GWL_STYLE, style)) return TRUE;
+  // Classified as the show it was, of a window not yet visible then.
+  const auto before = static_cast<std::uint32_t>(style) & ~static_cast<std::uint32_t>(WS_VISIBLE);
+  if (!ClassifyPositionChange(SWP_SHOWWINDOW | SWP_NOMOVE | SWP_NOSIZE, before, options).animate) return TRUE;
+  RECT rect;
+  if (!GetWindowRect(window, &rect)) return TRUE;
+  if (!TitledSizeFits(options.limits, {rect.left, rect.top, rect.right, rect.bottom})) return TRUE;
+  g_library.lastOpened.store(window, std::memory_order_relaxed);
+  if (AnimationAllowedNow(options) &&
+      ChooseAnimation(g_library.systemAnimations.load(std::memory_order_relaxed), options.openStyle,
+                      g_library.animateWindow != nullptr) != AnimationChoice::None) {
+    PlayBox(window, rect, false, BoxWindowKind::Titled, options);
+  }
+  NoteAnimationTime(options);
+  return TRUE;
+}
+
 }  // namespace
+
+void OnThreadHooked() noexcept {
+  const OptionsSnapshot snapshot = CurrentOptions();
+  const AnimationOptions& options = snapshot.options.animation;
+  if (!options.animateOpening || !options.animateTitled) return;
+  const BusyScope busy;
+  if (!busy.Held()) return;
+  EnumThreadWindows(GetCurrentThreadId(), PlayMissedOpening, reinterpret_cast<LPARAM>(&options));
+}
 
 void OnWindowPosChanging(HWND window, LPARAM windowPos) noexcept {
   const auto* pos = reinterpret_cast<const WINDOWPOS*>(windowPos);

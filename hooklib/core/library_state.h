@@ -43,6 +43,7 @@ struct LibraryState {
   // What the library posts to the control program's box overlay.
   UINT msgBoxOpening = kNoMessage;
   UINT msgBoxClosing = kNoMessage;
+  UINT msgThreadHooked = kNoMessage;
 
   // Optional user32 entry points; null where the system lacks them.
   AnimateWindowProc animateWindow = nullptr;
@@ -62,6 +63,9 @@ struct LibraryState {
   std::atomic<bool> busy{false};
   std::atomic<HWND> dragWindow{nullptr};
   std::atomic<DWORD> lastAnimationTime{0};
+  // The window whose opening was last seen, so that an opening is never
+  // played twice when the thread was hooked just as the window showed.
+  std::atomic<HWND> lastOpened{nullptr};
   // SPI_GETCLIENTAREAANIMATION ("Show animations in Windows"), true where
   // the system does not know it. Apart from the options, so that the
   // system's WM_SETTINGCHANGE can update it alone without a settings load

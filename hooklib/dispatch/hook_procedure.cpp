@@ -23,6 +23,7 @@ void Dispatch(const CWPRETSTRUCT& record) noexcept {
   // Before the routes are tested, so that an excluded process reloads as
   // well and notices when it has left the list.
   if (record.message == g_library.msgSettingsUpdated) OnSettingsUpdated();
+  if (record.message == g_library.msgThreadHooked) OnThreadHooked();
   const Route route = RouteOf(record.message);
   // An excluded process has no active route but the end of a move.
   if ((g_library.activeRoutes.load(std::memory_order_relaxed) & RouteBit(route)) == 0) return;

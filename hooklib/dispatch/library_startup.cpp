@@ -59,6 +59,8 @@ void RunStartup() noexcept {
   const UINT closing = RegisterWindowMessageA(kBoxClosingMessage);
   g_library.msgBoxOpening = opening != 0 ? opening : kNoMessage;
   g_library.msgBoxClosing = closing != 0 ? closing : kNoMessage;
+  const UINT hooked = RegisterWindowMessageA(kThreadHookedMessage);
+  g_library.msgThreadHooked = hooked != 0 ? hooked : kNoMessage;
 
   g_library.busy.store(false);
 }

@@ -139,6 +139,73 @@ TEST_F(HookHostProtocol, AnExcludedProgramMapsNeitherLibraryWhileItsNeighbourMap
   }
 }
 
+// The handles a process holds now, from the system's table of every
+// handle (GetProcessHandleCount of another process is not served here);
+// 0 where they cannot be counted.
+DWORD HandlesOf(DWORD processId) {
+  struct Entry {  // SYSTEM_HANDLE_TABLE_ENTRY_INFO
+    ULONG ownerProcessId;
+    BYTE objectType, flags;
+    USHORT value;
+    PVOID object;
+    ACCESS_MASK access;
+  };
+  using Query = LONG(WINAPI*)(ULONG, PVOID, ULONG, PULONG);
+  constexpr ULONG kSystemHandleInformation = 16;
+  const auto query = reinterpret_cast<Query>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("ntdll.dll"), "NtQuerySystemInformation")));
+  if (query == nullptr) return 0;
+  std::vector<unsigned char> table(1 << 20);
+  for (ULONG needed = 0; query(kSystemHandleInformation, table.data(), static_cast<ULONG>(table.size()), &needed) != 0;) {
+    if (table.size() >= (1u << 28)) return 0;
+    table.resize(table.size() * 2);
+  }
+  const ULONG count = *reinterpret_cast<const ULONG*>(table.data());
+  const auto* entries = reinterpret_cast<const Entry*>(table.data() + sizeof(ULONG_PTR));
+  DWORD owned = 0;
+  for (ULONG i = 0; i < count; ++i) owned += entries[i].ownerProcessId == processId;
+  return owned;
+}
+
+DWORD HostProcessId() {
+  DWORD id = 0;
+  ForEachProcess(kHost, [&](DWORD found) { id = found; });
+  return id;
+}
+
+TEST_F(HookHostProtocol, ProgramsStartingAndEndingLeaveNoHookOrHandleBehind) {
+  constexpr int kStarts = 200;
+  // The hooks are forgotten within two seconds of a thread's end.
+  constexpr DWORD kForgottenMs = 5000;
+  Launch(kRelease);
+  SwitchPatch(true);
+  const DWORD host = HostProcessId();
+  ASSERT_NE(host, 0u);
+  // The first starts fill caches of the system's own for good.
+  for (int i = 0; i < 3; ++i) DragTargetProcess warmUp;
+  Sleep(kForgottenMs);
+  const DWORD programBefore = HandlesOf(app.ProcessId()), hostBefore = HandlesOf(host);
+  ASSERT_NE(programBefore, 0u) << "the handles of another process cannot be counted here";
+  int bothMapped = 0;
+  const ULONGLONG start = GetTickCount64();
+  for (int i = 0; i < kStarts; ++i) {
+    DragTargetProcess program;
+    if (!program.Ready()) break;
+    bothMapped += WaitFor([&] { return program.Send(kLibraryMapped) == 1; }, 10000) &&
+                  WaitFor([&] { return program.Send(kLibraryMapped, kSecondLibrary) == 1; }, 10000);
+  }
+  const double seconds = (GetTickCount64() - start) / 1000.0;
+  Sleep(kForgottenMs);
+  const DWORD programAfter = HandlesOf(app.ProcessId()), hostAfter = HandlesOf(host);
+  std::printf("[ figures  ] %d program starts and ends in %.1f s: both libraries mapped in %d; handles of "
+              "Vornal.exe %lu before, %lu after; of the host %lu before, %lu after\n",
+              kStarts, seconds, bothMapped, programBefore, programAfter, hostBefore, hostAfter);
+  EXPECT_EQ(bothMapped, kStarts) << "each start hooked by both";
+  // A handle or two may come and go with the system's own work.
+  EXPECT_LE(programAfter, programBefore + 2);
+  EXPECT_LE(hostAfter, hostBefore + 2);
+}
+
 TEST_F(HookHostProtocol, AKilledProgramTakesTheHostAndItsHookWithIt) {
   // Without the program's own library only the host's hook runs; what the
   // helper shows is the host's doing.
