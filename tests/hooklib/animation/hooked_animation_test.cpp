@@ -7,7 +7,6 @@
 #include <atomic>
 #include <cstdint>
 #include <memory>
-#include <ostream>
 #include <thread>
 #include <utility>
 #include <vector>
@@ -18,6 +17,7 @@
 #include "drag_target_process.h"
 #include "installed_hook.h"
 #include "screen_pixels.h"
+#include "stand_in_overlay.h"
 #include "vornal_settings_key.h"
 
 namespace vornal::test {
@@ -125,55 +125,6 @@ TEST_F(HookedAnimation, BlocksTheThreadThatOwnsTheWindowForTheSetDurationOnly) {
   EXPECT_EQ(inShow, 1u) << "the helper's other thread answers while the window animates";
   EXPECT_GE(took, 500);
 }
-
-// A window of the overlay's class in this process, standing in for the
-// control program's: it records what the helper's library posts to it.
-class StandInOverlay {
- public:
-  struct Post {
-    bool closing;
-    BoxRequest box;
-    bool operator==(const Post&) const = default;
-    friend std::ostream& operator<<(std::ostream& out, const Post& p) {
-      const BoxRequest& b = p.box;
-      return out << (p.closing ? "closing {" : "opening {") << b.left << ", " << b.top << ", " << b.width
-                 << "x" << b.height << (b.kind == BoxWindowKind::Popup ? ", popup}" : ", titled}");
-    }
-  };
-
-  StandInOverlay() {
-    WNDCLASSA wc{};
-    wc.lpfnWndProc = Proc;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.lpszClassName = kBoxOverlayClassName;
-    RegisterClassA(&wc);
-    window_ = CreateWindowA(kBoxOverlayClassName, "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, wc.hInstance,
-                            nullptr);
-  }
-  ~StandInOverlay() { DestroyWindow(window_); }
-  StandInOverlay(const StandInOverlay&) = delete;
-  StandInOverlay& operator=(const StandInOverlay&) = delete;
-
-  // What was posted since the last call: the helper posts before it
-  // answers the send, so everything is in this thread's queue by then.
-  std::vector<Post> Collect() {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
-    return std::exchange(posts_, {});
-  }
-
- private:
-  static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
-    static const UINT opening = RegisterWindowMessageA(kBoxOpeningMessage);
-    static const UINT closing = RegisterWindowMessageA(kBoxClosingMessage);
-    if (message != opening && message != closing) return DefWindowProcA(window, message, wParam, lParam);
-    posts_.push_back({message == closing, UnpackBox(static_cast<std::uint32_t>(wParam),
-                                                    static_cast<std::uint32_t>(lParam))});
-    return 0;
-  }
-  static inline std::vector<Post> posts_;
-  HWND window_ = nullptr;
-};
 
 TEST_F(HookedAnimation, WithAnOverlayEachShowAndCloseIsPostedAndNothingDrawnUntilItIsGone) {
   Apply({{ValueNameOf(Spin::OpenDuration), 200}, {ValueNameOf(Spin::CloseDuration), 200},
