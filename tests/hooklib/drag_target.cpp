@@ -5,6 +5,8 @@
 // answers.
 #include <windows.h>
 
+#include <cstring>
+
 #include "drag_target_protocol.h"
 
 namespace vornal::test {
@@ -79,9 +81,38 @@ LRESULT CALLBACK ControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
   }
 }
 
+// Nothing else is made first, not even the control window: the hook has
+// to reach the thread by this window's creation alone.
+int ShowFirstWindowBriefly(HINSTANCE instance) {
+  WNDCLASSA first{};
+  first.lpfnWndProc = DefWindowProcA;
+  first.hInstance = instance;
+  first.lpszClassName = "VornalFirstWindow";
+  if (RegisterClassA(&first) == 0) return 1;
+  const HWND window = CreateWindowExA(0, first.lpszClassName, "Vornal first window", WS_OVERLAPPEDWINDOW,
+                                      kFirstWindowLeft, kFirstWindowTop, kFirstWindowWidth,
+                                      kFirstWindowHeight, nullptr, nullptr, instance, nullptr);
+  if (window == nullptr) return 1;
+  ShowWindow(window, SW_SHOWNORMAL);
+  const DWORD start = GetTickCount();
+  for (DWORD spent = 0; spent < kFirstWindowMs; spent = GetTickCount() - start) {
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, kFirstWindowMs - spent, QS_ALLINPUT);
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&msg);
+      DispatchMessageA(&msg);
+    }
+  }
+  DestroyWindow(window);
+  return 0;
+}
+
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR arguments, int) {
+  if (arguments != nullptr && std::strstr(arguments, kFirstWindowArgument) != nullptr) {
+    return ShowFirstWindowBriefly(instance);
+  }
   ShowFirstDialogIfAsked(arguments);
   WNDCLASSA control{};
   control.lpfnWndProc = ControlProc;

@@ -25,6 +25,15 @@ enum : UINT {
 
 inline constexpr WPARAM kSecondLibrary = 1;
 
+// Started with this argument, the helper makes one titled window its very
+// first window, shows it at this place and size, pumps its messages for
+// kFirstWindowMs, destroys it and ends: a program start as short as a hook
+// set from a WinEvent has to catch.
+inline constexpr char kFirstWindowArgument[] = "--first-window";
+inline constexpr int kFirstWindowLeft = 137, kFirstWindowTop = 91;
+inline constexpr int kFirstWindowWidth = 300, kFirstWindowHeight = 200;
+inline constexpr DWORD kFirstWindowMs = 300;
+
 // Flags of kBeginDrag's wParam.
 inline constexpr WPARAM kAsDialog = 0x10000;    // a window of the dialog class "#32770"
 inline constexpr WPARAM kOwnLayered = 0x20000;  // layered by the program itself, alpha 77
