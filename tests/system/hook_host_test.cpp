@@ -14,6 +14,7 @@
 #include "broadcast_counter.h"
 #include "bundle_folder.h"
 #include "drag_target_process.h"
+#include "handle_count.h"
 #include "helper_process.h"
 #include "hook/hook_host.h"
 #include "placed_folder.h"
@@ -139,34 +140,6 @@ TEST_F(HookHostProtocol, AnExcludedProgramMapsNeitherLibraryWhileItsNeighbourMap
   }
 }
 
-// The handles a process holds now, from the system's table of every
-// handle (GetProcessHandleCount of another process is not served here);
-// 0 where they cannot be counted.
-DWORD HandlesOf(DWORD processId) {
-  struct Entry {  // SYSTEM_HANDLE_TABLE_ENTRY_INFO
-    ULONG ownerProcessId;
-    BYTE objectType, flags;
-    USHORT value;
-    PVOID object;
-    ACCESS_MASK access;
-  };
-  using Query = LONG(WINAPI*)(ULONG, PVOID, ULONG, PULONG);
-  constexpr ULONG kSystemHandleInformation = 16;
-  const auto query = reinterpret_cast<Query>(
-      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("ntdll.dll"), "NtQuerySystemInformation")));
-  if (query == nullptr) return 0;
-  std::vector<unsigned char> table(1 << 20);
-  for (ULONG needed = 0; query(kSystemHandleInformation, table.data(), static_cast<ULONG>(table.size()), &needed) != 0;) {
-    if (table.size() >= (1u << 28)) return 0;
-    table.resize(table.size() * 2);
-  }
-  const ULONG count = *reinterpret_cast<const ULONG*>(table.data());
-  const auto* entries = reinterpret_cast<const Entry*>(table.data() + sizeof(ULONG_PTR));
-  DWORD owned = 0;
-  for (ULONG i = 0; i < count; ++i) owned += entries[i].ownerProcessId == processId;
-  return owned;
-}
-
 DWORD HostProcessId() {
   DWORD id = 0;
   ForEachProcess(kHost, [&](DWORD found) { id = found; });
@@ -184,7 +157,7 @@ TEST_F(HookHostProtocol, ProgramsStartingAndEndingLeaveNoHookOrHandleBehind) {
   // The first starts fill caches of the system's own for good.
   for (int i = 0; i < 3; ++i) DragTargetProcess warmUp;
   Sleep(kForgottenMs);
-  const DWORD programBefore = HandlesOf(app.ProcessId()), hostBefore = HandlesOf(host);
+  const DWORD programBefore = HandleCountOf(app.ProcessId()), hostBefore = HandleCountOf(host);
   ASSERT_NE(programBefore, 0u) << "the handles of another process cannot be counted here";
   int bothMapped = 0;
   const ULONGLONG start = GetTickCount64();
@@ -196,7 +169,7 @@ TEST_F(HookHostProtocol, ProgramsStartingAndEndingLeaveNoHookOrHandleBehind) {
   }
   const double seconds = (GetTickCount64() - start) / 1000.0;
   Sleep(kForgottenMs);
-  const DWORD programAfter = HandlesOf(app.ProcessId()), hostAfter = HandlesOf(host);
+  const DWORD programAfter = HandleCountOf(app.ProcessId()), hostAfter = HandleCountOf(host);
   std::printf("[ figures  ] %d program starts and ends in %.1f s: both libraries mapped in %d; handles of "
               "Vornal.exe %lu before, %lu after; of the host %lu before, %lu after\n",
               kStarts, seconds, bothMapped, programBefore, programAfter, hostBefore, hostAfter);
