@@ -21,9 +21,7 @@ struct ProcessFacts {
   std::string imagePath;
 };
 
-// Opens the process and reads its facts. Uses QueryFullProcessImageName
-// where the system has it and the process-status library's module path
-// before it.
+// Opens the process and reads its facts.
 ProcessFacts ReadProcessFacts(DWORD processId);
 
 // Whether the object behind a waitable handle (a process, a thread) has

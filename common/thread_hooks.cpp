@@ -8,20 +8,9 @@
 namespace vornal {
 namespace {
 
-using SetWinEventHookProc = HWINEVENTHOOK(WINAPI*)(DWORD, DWORD, HMODULE, WINEVENTPROC, DWORD, DWORD, DWORD);
-using UnhookWinEventProc = BOOL(WINAPI*)(HWINEVENTHOOK);
-
 // Often enough that a program's thread ids are not held for long, rarely
 // enough to cost nothing.
 constexpr UINT kForgetEveryMs = 2000;
-
-// Looked up, since the program also starts on systems without WinEvents.
-template <typename Proc>
-Proc User32Proc(const char* name) {
-  HMODULE user32 = GetModuleHandleA("user32.dll");
-  if (user32 == nullptr) return nullptr;
-  return reinterpret_cast<Proc>(reinterpret_cast<void*>(GetProcAddress(user32, name)));
-}
 
 // WinEvents and the timer come to the thread that set them; one watch per
 // thread.
@@ -69,33 +58,30 @@ ThreadHooks::~ThreadHooks() { Unload(); }
 bool ThreadHooks::Available() noexcept {
   const DWORD version = GetVersion();
   const bool ntFamily = (version & 0x80000000u) == 0;
-  return ntFamily && LOBYTE(LOWORD(version)) >= 5 && User32Proc<SetWinEventHookProc>("SetWinEventHook") != nullptr;
+  return ntFamily && LOBYTE(LOWORD(version)) >= 5;
 }
 
 bool ThreadHooks::Load(const char* libraryPath) noexcept {
-  if (library_ != nullptr) return Installed();
+  if (library_) return Installed();
   if (!Available() || t_watching != nullptr) return false;
   // A full path always: a bare name would let a planted copy run inside
   // every hooked program.
-  HMODULE library = LoadLibraryA(libraryPath);
-  if (library == nullptr) return false;
+  UniqueLibrary library(LoadLibraryA(libraryPath));
+  if (!library) return false;
   const auto procedure = reinterpret_cast<HOOKPROC>(
-      reinterpret_cast<void*>(GetProcAddress(library, kHookProcedureName)));
-  const auto setWatch = User32Proc<SetWinEventHookProc>("SetWinEventHook");
-  HWINEVENTHOOK watch = nullptr;
-  if (procedure != nullptr && setWatch != nullptr) {
-    watch = setWatch(EVENT_OBJECT_CREATE, EVENT_OBJECT_CREATE, nullptr, WindowCreated, 0, 0, WINEVENT_OUTOFCONTEXT);
-  }
-  if (watch == nullptr) {
-    FreeLibrary(library);
-    return false;
-  }
-  library_ = library;
+      reinterpret_cast<void*>(GetProcAddress(library.Get(), kHookProcedureName)));
+  if (procedure == nullptr) return false;
+  UniqueWinEventHook watch(
+      SetWinEventHook(EVENT_OBJECT_CREATE, EVENT_OBJECT_CREATE, nullptr, WindowCreated, 0, 0, WINEVENT_OUTOFCONTEXT));
+  // Without it ended threads would be forgotten only at a rescan.
+  UniqueThreadTimer forgetTimer(SetTimer(nullptr, 0, kForgetEveryMs, ForgetTick));
+  if (!watch || !forgetTimer) return false;
+  library_ = std::move(library);
   procedure_ = procedure;
-  watch_ = watch;
+  watch_ = std::move(watch);
+  forgetTimer_ = std::move(forgetTimer);
   t_watching = this;
   msgThreadHooked_ = RegisterWindowMessageA(kThreadHookedMessage);
-  forgetTimer_ = SetTimer(nullptr, 0, kForgetEveryMs, ForgetTick);
   return true;
 }
 
@@ -121,17 +107,13 @@ GuiThread ThreadHooks::ThreadOf(DWORD threadId, DWORD processId) {
 }
 
 void ThreadHooks::Hook(DWORD threadId, DWORD processId, HWND createdWindow) {
+  if (hooked_.count(threadId) != 0) return;
   // Opened first: without a handle its end would go unnoticed.
   UniqueHandle thread(OpenThread(SYNCHRONIZE, FALSE, threadId));
   if (!thread) return;
-  HHOOK hook = SetWindowsHookExA(WH_CALLWNDPROCRET, procedure_, library_, threadId);
-  if (hook == nullptr) return;
-  try {
-    hooked_[threadId] = HookedThread{hook, processId, std::move(thread)};
-  } catch (...) {
-    UnhookWindowsHookEx(hook);
-    return;
-  }
+  UniqueWindowsHook hook(SetWindowsHookExA(WH_CALLWNDPROCRET, procedure_, library_.Get(), threadId));
+  if (!hook) return;
+  hooked_.emplace(threadId, HookedThread{std::move(hook), processId, std::move(thread)});
   // The window just created hears that its thread is hooked: a show that
   // came before the hook gets its opening all the same.
   if (createdWindow != nullptr && msgThreadHooked_ != 0) {
@@ -145,7 +127,9 @@ bool ThreadHooks::Unhook(DWORD threadId) {
   const auto found = hooked_.find(threadId);
   if (found == hooked_.end()) return true;
   // A thread that ended took its hook with it.
-  if (!UnhookWindowsHookEx(found->second.hook) && !HasEnded(found->second.thread.Get())) return false;
+  HookedThread& hooked = found->second;
+  if (!UnhookWindowsHookEx(hooked.hook.Get()) && !HasEnded(hooked.thread.Get())) return false;
+  (void)hooked.hook.Release();
   hooked_.erase(found);
   return true;
 }
@@ -202,13 +186,10 @@ void ThreadHooks::OnWindowCreated(HWND window, DWORD threadId) noexcept {
 }
 
 void ThreadHooks::ForgetEnded() noexcept {
+  // The hook of an ended thread is removed with its entry, should the
+  // system still hold it.
   for (auto it = hooked_.begin(); it != hooked_.end();) {
-    if (HasEnded(it->second.thread.Get())) {
-      UnhookWindowsHookEx(it->second.hook);
-      it = hooked_.erase(it);
-    } else {
-      ++it;
-    }
+    it = HasEnded(it->second.thread.Get()) ? hooked_.erase(it) : std::next(it);
   }
   for (auto it = processes_.begin(); it != processes_.end();) {
     it = HasEnded(it->second.facts.process.Get()) ? processes_.erase(it) : std::next(it);
@@ -216,18 +197,15 @@ void ThreadHooks::ForgetEnded() noexcept {
 }
 
 bool ThreadHooks::Unload() noexcept {
-  if (library_ == nullptr) return true;
-  if (forgetTimer_ != 0) KillTimer(nullptr, forgetTimer_);
-  forgetTimer_ = 0;
-  if (watch_ != nullptr) {
-    if (const auto unwatch = User32Proc<UnhookWinEventProc>("UnhookWinEvent")) unwatch(watch_);
-    watch_ = nullptr;
-  }
+  if (!library_) return true;
+  forgetTimer_.Reset();
+  watch_.Reset();
   if (t_watching == this) t_watching = nullptr;
   bool allRemoved = true;
+  // From the start again after each removal, which takes its entry out.
   for (auto it = hooked_.begin(); it != hooked_.end();) {
-    if (UnhookWindowsHookEx(it->second.hook) || HasEnded(it->second.thread.Get())) {
-      it = hooked_.erase(it);
+    if (Unhook(it->first)) {
+      it = hooked_.begin();
     } else {
       allRemoved = false;
       ++it;
@@ -237,9 +215,8 @@ bool ThreadHooks::Unload() noexcept {
   exclusions_.clear();
   // Windows lets go of the library in each program at its next message.
   NudgeTopLevelWindows();
-  if (!allRemoved) return false;
-  if (!FreeLibrary(library_)) return false;
-  library_ = nullptr;
+  if (!allRemoved || !FreeLibrary(library_.Get())) return false;
+  (void)library_.Release();
   procedure_ = nullptr;
   return true;
 }

@@ -17,6 +17,7 @@
 #include <map>
 #include <vector>
 
+#include "hook_owners.h"
 #include "process_facts.h"
 #include "thread_hook_plan.h"
 #include "unique_handle.h"
@@ -32,7 +33,7 @@ class ThreadHooks {
   ThreadHooks& operator=(const ThreadHooks&) = delete;
 
   // Whether the system has what hooks per thread need: the NT family from
-  // Windows 2000 on, with WinEvents.
+  // Windows 2000 on, which has WinEvents.
   static bool Available() noexcept;
 
   // Loads the library by its full path, finds its hook procedure and
@@ -57,7 +58,7 @@ class ThreadHooks {
 
  private:
   struct HookedThread {
-    HHOOK hook = nullptr;
+    UniqueWindowsHook hook;
     DWORD processId = 0;
     UniqueHandle thread;  // tells when it ended: its id is then reused
   };
@@ -80,10 +81,10 @@ class ThreadHooks {
   bool Unhook(DWORD threadId);
   std::vector<std::uint32_t> HookedIds() const;
 
-  HMODULE library_ = nullptr;
+  UniqueLibrary library_;
   HOOKPROC procedure_ = nullptr;
-  HWINEVENTHOOK watch_ = nullptr;
-  UINT_PTR forgetTimer_ = 0;
+  UniqueWinEventHook watch_;
+  UniqueThreadTimer forgetTimer_;
   UINT msgThreadHooked_ = 0;
   ExclusionEntries exclusions_;
   std::map<DWORD, HookedThread> hooked_;    // by thread id
