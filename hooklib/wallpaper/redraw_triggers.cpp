@@ -31,11 +31,36 @@ bool IsLoadedMDIClient(HWND window) noexcept {
 // thread that starts the library does not paint other threads' windows.
 constexpr UINT kRedrawLater = RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN;
 
-BOOL CALLBACK RedrawIfOursAndShown(HWND window, LPARAM process) noexcept {
+// Whether the erase handler tiles the window, by the reads it makes.
+bool IsTiled(HWND window) noexcept {
+  ClassName className;
+  if (!ReadUpperClassName(window, className)) return false;
+  if ((Loaded(Wallpaper::MDI) && IsMDIClientClass(className)) || IsTVWallpaperTarget(window, className)) {
+    return true;
+  }
+  if (!Loaded(Wallpaper::Window)) return false;
+  LONG_PTR style = 0, exStyle = 0;
+  RECT frame, client;
+  return ReadWindowLong(window, GWL_STYLE, style) && ReadWindowLong(window, GWL_EXSTYLE, exStyle) &&
+         (exStyle & WS_EX_MDICHILD) == 0 && GetWindowRect(window, &frame) && GetClientRect(window, &client) &&
+         IsWindowWallpaperTarget(window, className, static_cast<DWORD>(style), frame, client);
+}
+
+BOOL CALLBACK RedrawIfTiled(HWND window, LPARAM) noexcept {
+  if (IsWindowVisible(window) && IsTiled(window)) RedrawWindow(window, nullptr, nullptr, kRedrawLater);
+  return TRUE;
+}
+
+// Only what gets a wallpaper is painted again: the rest of the window
+// looks as it did, and is left alone.
+BOOL CALLBACK RedrawTiledPartsIfOurs(HWND window, LPARAM process) noexcept {
   DWORD owner = 0;
   GetWindowThreadProcessId(window, &owner);
-  if (owner == static_cast<DWORD>(process) && IsWindowVisible(window)) {
+  if (owner != static_cast<DWORD>(process) || !IsWindowVisible(window)) return TRUE;
+  if (IsTiled(window)) {
     RedrawWindow(window, nullptr, nullptr, kRedrawLater);
+  } else {
+    EnumChildWindows(window, RedrawIfTiled, 0);
   }
   return TRUE;
 }
@@ -44,7 +69,7 @@ BOOL CALLBACK RedrawIfOursAndShown(HWND window, LPARAM process) noexcept {
 
 void RedrawShownWindowsAtStart() noexcept {
   if (!Loaded(Wallpaper::Window) && !Loaded(Wallpaper::MDI) && !Loaded(Wallpaper::TV)) return;
-  EnumWindows(RedrawIfOursAndShown, static_cast<LPARAM>(GetCurrentProcessId()));
+  EnumWindows(RedrawTiledPartsIfOurs, static_cast<LPARAM>(GetCurrentProcessId()));
 }
 
 void RedrawTVTarget(HWND window) noexcept {

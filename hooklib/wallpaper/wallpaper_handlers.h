@@ -15,8 +15,9 @@ void OnEraseBkgnd(HWND window, WPARAM erasedDC) noexcept;
 void RedrawTVTarget(HWND window) noexcept;
 
 // Once, when the library has started in a process: the windows the process
-// showed before that were painted without their wallpaper, and are painted
-// once more. Nothing is done where no wallpaper is loaded.
+// showed before that were painted without their wallpaper, and what of
+// them gets one is painted once more. Nothing is done where no wallpaper
+// is loaded.
 void RedrawShownWindowsAtStart() noexcept;
 
 // WM_HSCROLL, WM_VSCROLL.
