@@ -9,7 +9,8 @@ namespace vornal::test {
 
 class DragTargetProcess : public HelperProcess {
  public:
-  explicit DragTargetProcess(const char* exe = "vornal_drag_target.exe") : HelperProcess(exe, kDragTargetClass) {}
+  explicit DragTargetProcess(const char* exe = "vornal_drag_target.exe", bool mustStart = true)
+      : HelperProcess(exe, kDragTargetClass, "", mustStart) {}
 
   LRESULT BeginDrag(int width, int height, WPARAM flags = 0) const {
     return Send(kBeginDrag, static_cast<WPARAM>(width) | flags, height);

