@@ -178,7 +178,10 @@ void ThreadHooks::OnWindowCreated(HWND window, DWORD threadId) noexcept {
     if (GetWindowThreadProcessId(window, &process) != threadId) return;  // gone already
     KnownProcess* known = Known(process);
     if (known == nullptr) return;
-    if (known->wanted < 0) known->wanted = WantsHook(ThreadOf(threadId, process), exclusions_) ? 1 : 0;
+    if (known->wanted < 0) {
+      const GuiThread thread{threadId, process, known->facts.sameBitness, known->facts.imagePath};
+      known->wanted = WantsHook(thread, exclusions_) ? 1 : 0;
+    }
     if (known->wanted == 1) Hook(threadId, process, window);
   } catch (...) {
     // Out of memory: the thread is tried again at its next window.
