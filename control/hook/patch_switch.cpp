@@ -2,6 +2,7 @@
 
 #include "cross_process_names.h"
 #include "hook/hook_plan.h"
+#include "reload_generation.h"
 
 namespace vornal {
 namespace {
@@ -29,6 +30,7 @@ PatchSwitch::PatchSwitch(PatchPaths paths, const OsVersion& os)
   BOOL wow64 = FALSE;
   onWow64_ = IsWow64Process(GetCurrentProcess(), &wow64) && wow64;
   msgSettingsUpdated_ = RegisterWindowMessageA(kSettingsUpdatedMessage);
+  reloadGeneration_ = GetTickCount() ^ (GetCurrentProcessId() << 16);
 }
 
 bool PatchSwitch::LoadHookLibrary(const ExclusionEntries& exclusions) { return ownHook_.Install(exclusions); }
@@ -112,7 +114,10 @@ PatchProblem PatchSwitch::Apply(bool on, const PicturePaths& pictures, const Exc
     // when the message passes through its hook, which sees sent messages
     // only. A notify send is delivered as a sent message but never waits
     // for a window that does not answer.
-    SendNotifyMessageA(HWND_BROADCAST, msgSettingsUpdated_, 0, 0);
+    // Each of a program's windows gets it; the generation makes the program
+    // read the settings once.
+    reloadGeneration_ = NextReloadGeneration(reloadGeneration_);
+    SendNotifyMessageA(HWND_BROADCAST, msgSettingsUpdated_, reloadGeneration_, 0);
   }
   running_ = AnyHookRunning();
   // After the hooks are gone, so that no library posts to a window that is

@@ -9,6 +9,7 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <string>
 
 #include "hook/hook_host.h"
@@ -84,6 +85,10 @@ class PatchSwitch {
   bool noThirtyTwoBit_ = false;  // this system runs no 32-bit programs
   bool running_ = false;         // PatchRunning
   UINT msgSettingsUpdated_ = 0;
+  // The generation of the last reload broadcast (reload_generation.h).
+  // Started from the clock and this process's id, so that a control
+  // program started again is not taken for an apply already read.
+  std::uint32_t reloadGeneration_ = 0;
   PicturePublisher pictures_;
   BoxOverlay overlay_;
   HookThread ownHook_{paths_.library};

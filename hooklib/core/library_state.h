@@ -10,6 +10,7 @@
 #include <windows.h>
 
 #include <atomic>
+#include <cstdint>
 
 #include "core/published.h"
 #include "options/library_options.h"
@@ -40,6 +41,8 @@ struct LibraryState {
   // hook thread, and read by every thread that runs the hook procedure.
   std::atomic<HHOOK> hookHandle{nullptr};
   UINT msgSettingsUpdated = kNoMessage;
+  // The generation of the last "Vornal_SettingsUpdated" that reloaded.
+  std::atomic<std::uint32_t> lastReloadGeneration{0};
   // What the library posts to the control program's box overlay.
   UINT msgBoxOpening = kNoMessage;
   UINT msgBoxClosing = kNoMessage;

@@ -22,7 +22,7 @@ void Dispatch(const CWPRETSTRUCT& record) noexcept {
   using namespace vornal::hooklib;
   // Before the routes are tested, so that an excluded process reloads as
   // well and notices when it has left the list.
-  if (record.message == g_library.msgSettingsUpdated) OnSettingsUpdated();
+  if (record.message == g_library.msgSettingsUpdated) OnSettingsUpdated(record.wParam);
   if (record.message == g_library.msgThreadHooked) OnThreadHooked();
   const Route route = RouteOf(record.message);
   // An excluded process has no active route but the end of a move.

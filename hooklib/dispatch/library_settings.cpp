@@ -9,6 +9,7 @@
 #include "core/library_state.h"
 #include "dispatch/active_routes.h"
 #include "registry_layout.h"
+#include "reload_generation.h"
 #include "settings_reader.h"
 #include "wallpaper/wallpaper_load.h"
 
@@ -91,7 +92,14 @@ void ApplyLibrarySettings(const Settings& settings, bool processEnabled) noexcep
   LoadWallpapers(settings, processEnabled);
 }
 
-void OnSettingsUpdated() noexcept {
+void OnSettingsUpdated(WPARAM generation) noexcept {
+  // Exchanged, so that of two threads that get the same broadcast at once
+  // only one reads the settings.
+  const auto wanted = static_cast<std::uint32_t>(generation);
+  if (wanted != kReloadAlways &&
+      !ReloadDue(g_library.lastReloadGeneration.exchange(wanted, std::memory_order_relaxed), wanted)) {
+    return;
+  }
   const FpuControlScope fpu;
   ReadLibrarySettings();
 }

@@ -2,6 +2,8 @@
 // the shell windows, at start-up and on every settings-updated broadcast.
 #pragma once
 
+#include <windows.h>
+
 #include "settings_record.h"
 
 namespace vornal::hooklib {
@@ -17,7 +19,9 @@ void ReadLibrarySettings() noexcept;
 // benchmarks give it a record of their own.
 void ApplyLibrarySettings(const Settings& settings, bool processEnabled) noexcept;
 
-// The reaction to "Vornal_SettingsUpdated".
-void OnSettingsUpdated() noexcept;
+// The reaction to "Vornal_SettingsUpdated" of that generation (its
+// wParam): one reload per generation, however many of the process's
+// windows it reaches; every time for generation 0.
+void OnSettingsUpdated(WPARAM generation) noexcept;
 
 }  // namespace vornal::hooklib

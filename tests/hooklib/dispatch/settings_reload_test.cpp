@@ -4,6 +4,7 @@
 
 #include <cctype>
 #include <string>
+#include <vector>
 
 #include "library_under_test.h"
 #include "test_windows.h"
@@ -52,6 +53,32 @@ TEST_F(SettingsReload, TheNextDragUsesTheReloadedSettings) {
   EXPECT_EQ(DragAlpha(), 200) << "the registry is read only on the message";
   Reload();
   EXPECT_EQ(DragAlpha(), 90);
+}
+
+TEST_F(SettingsReload, AProcessReadsTheSettingsOncePerGenerationHoweverManyWindowsItReaches) {
+  // Each step delivers the broadcast to fifty windows of this process; the
+  // opacity stored before it tells whether any of them reloaded.
+  std::vector<TestWindow> windows;
+  for (int i = 0; i < 50; ++i) windows.push_back(TestWindow::TopLevel(200, 100));
+  const struct {
+    const char* name;
+    WPARAM generation;
+    int storedBefore;
+    int alphaAfter;
+  } steps[] = {
+      {"a new apply", 7, 90, 90},
+      {"the same apply again", 7, 120, 90},
+      {"the next apply", 8, 130, 130},
+      {"an older sender, no generation", 0, 140, 140},
+      {"an older sender again", 0, 150, 150},
+  };
+  for (const auto& step : steps) {
+    SetSettingsDword(ValueNameOf(Spin::DragOpacity), step.storedBefore);
+    for (const TestWindow& window : windows) {
+      Deliver(SettingsUpdatedMessage(), window.Handle(), 0, step.generation);
+    }
+    EXPECT_EQ(DragAlpha(), step.alphaAfter) << step.name;
+  }
 }
 
 TEST_F(SettingsReload, AReloadDuringAMoveStillRestoresTheWindow) {
