@@ -13,4 +13,8 @@ bool Os98Or2000OrLater(const OsVersion& v) {
 
 bool Is9xFamily(const OsVersion& v) { return v.platformId == kPlatformWin9x; }
 
+bool StartCaptionDrawn(const OsVersion& v) {
+  return Is9xFamily(v) || (v.platformId == kPlatformNT && v.major < 6);
+}
+
 }  // namespace vornal

@@ -19,5 +19,9 @@ bool OsXPOrLater(const OsVersion& v);
 bool Os98Or2000OrLater(const OsVersion& v);
 // 95, 98 or Me: hooked processes there cannot reload on a broadcast.
 bool Is9xFamily(const OsVersion& v);
+// Whether Windows draws the Start button's caption: the 9x family and NT
+// before 6.0 (NT 4, 2000, XP). From Vista on the button shows an orb, then
+// an icon, and Windows 11 has no Start button window at all.
+bool StartCaptionDrawn(const OsVersion& v);
 
 }  // namespace vornal

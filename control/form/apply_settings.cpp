@@ -23,7 +23,9 @@ void FormMain::ApplySettings() {
   UpdateWindow(panel);
   ShowStatus(TrayStatus::PleaseWait);
 
-  shell_.Apply(ShellOptionsFrom(settings_));
+  ShellOptions shellOptions = ShellOptionsFrom(settings_);
+  shellOptions.startCaptionDrawn = StartCaptionDrawn(env_.os);
+  shell_.Apply(shellOptions);
   // Before the patch, so that the overlay it starts plays the first box
   // with the options just saved.
   patch_.Overlay().SetOptions(settings_.Get(Spin::BoxThickness), settings_.Get(Spin::OpenDuration),

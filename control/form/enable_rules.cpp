@@ -84,10 +84,11 @@ EnabledStates EvaluateEnableRules(const std::function<bool(int id)>& checked,
   set({IDC_SpinEdit14}, enabled(IDC_TrackBarTransparency));
   set({IDC_Label12, IDC_Label13}, enabled(IDC_SpinEdit14));
 
-  // The Start button caption.
-  set({IDC_RadioButtonStart1, IDC_RadioButtonStart2, IDC_RadioButtonStart3, IDC_RadioButtonStart4}, xp);
-  set({IDC_EditStartText}, checked(IDC_RadioButtonStart4) && xp);
-  set({IDC_SpinEdit16}, !checked(IDC_RadioButtonStart1) && xp);
+  // The Start button caption, only where the system draws it.
+  const bool caption = facts.startCaptionDrawn;
+  set({IDC_RadioButtonStart1, IDC_RadioButtonStart2, IDC_RadioButtonStart3, IDC_RadioButtonStart4}, caption);
+  set({IDC_EditStartText}, checked(IDC_RadioButtonStart4) && caption);
+  set({IDC_SpinEdit16}, !checked(IDC_RadioButtonStart1) && caption);
   set({IDC_Label11, IDC_Label14}, enabled(IDC_SpinEdit16));
 
   // Animation styles: the directions, then what depends on them.

@@ -12,11 +12,12 @@ namespace vornal {
 
 // What the system offers the dialog.
 struct EnableFacts {
-  bool osXPOrLater = false;       // shadows, Start caption
+  bool osXPOrLater = false;       // shadows
   bool os98Or2000OrLater = false; // direction styles
   bool layeredWindows = false;    // SetLayeredWindowAttributes found
   bool taskbar = false;           // TaskbarWnd found
   bool desktopListView = false;   // DesktopListView found
+  bool startCaptionDrawn = false; // the system draws the Start button's caption
 };
 
 // The enabled state of every control (and the two tray menu items) that a

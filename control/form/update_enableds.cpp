@@ -28,6 +28,7 @@ void FormMain::UpdateEnableds() {
   facts.layeredWindows = shell_.LayeredWindows();
   facts.taskbar = shell_.Windows().taskbar != nullptr;
   facts.desktopListView = shell_.Windows().desktopListView != nullptr;
+  facts.startCaptionDrawn = StartCaptionDrawn(env_.os);
   const EnabledStates states = EvaluateEnableRules(
       [this](int id) { return Checked(id); }, facts);
   for (const auto& [id, enabled] : states.All()) {

@@ -23,6 +23,9 @@ struct ShellOptions {
   StartCaptionMode startCaptionMode = StartCaptionMode::Unchanged;
   unsigned startCaptionInterval = 1000;
   std::string startText;
+  // Where the system draws no caption on the Start button (Vista on), it is
+  // never written, whatever the mode.
+  bool startCaptionDrawn = true;
   // Override of COLOR_APPWORKSPACE and COLOR_BACKGROUND.
   bool systemColours = false;
   std::uint32_t mdiBackground = 0;

@@ -34,6 +34,11 @@ std::uint64_t ShellAdjuster::FreePhysicalMemory() const {
 }
 
 void ShellAdjuster::ApplyStartCaption() {
+  if (!options_.startCaptionDrawn) {
+    // Nobody would see it; the window (where there is one) keeps its text.
+    timers_.Stop(kTimerStart);
+    return;
+  }
   if (options_.startCaptionMode == StartCaptionMode::Unchanged) {
     SetStartCaption(saved_.startCaption);
     return;

@@ -17,25 +17,27 @@ namespace {
 TEST(OsVersionFlags, FollowThePlatformAndVersion) {
   struct Case {
     OsVersion v;
-    bool xp, w98or2k, nine;
+    bool xp, w98or2k, nine, startCaption;
   };
   const Case cases[] = {
-      {{1, 4, 0}, false, false, true},    // 95
-      {{1, 4, 10}, false, true, true},    // 98
-      {{1, 4, 90}, false, true, true},    // Me
-      {{2, 4, 0}, false, false, false},   // NT 4.0
-      {{2, 5, 0}, false, true, false},    // 2000
-      {{2, 5, 1}, true, true, false},     // XP
-      {{2, 5, 2}, true, true, false},     // Server 2003
-      {{2, 6, 0}, true, true, false},     // Vista
-      {{2, 10, 0}, true, true, false},
-      {{3, 6, 0}, false, false, false},   // some other platform
+      {{1, 4, 0}, false, false, true, true},     // 95
+      {{1, 4, 10}, false, true, true, true},     // 98
+      {{1, 4, 90}, false, true, true, true},     // Me
+      {{2, 4, 0}, false, false, false, true},    // NT 4.0
+      {{2, 5, 0}, false, true, false, true},     // 2000
+      {{2, 5, 1}, true, true, false, true},      // XP
+      {{2, 5, 2}, true, true, false, true},      // Server 2003
+      {{2, 6, 0}, true, true, false, false},     // Vista: an orb, no caption
+      {{2, 6, 1}, true, true, false, false},     // 7, what Wine reports
+      {{2, 10, 0}, true, true, false, false},    // 10 and 11
+      {{3, 6, 0}, false, false, false, false},   // some other platform
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << c.v.platformId << " " << c.v.major << "." << c.v.minor);
     EXPECT_EQ(OsXPOrLater(c.v), c.xp);
     EXPECT_EQ(Os98Or2000OrLater(c.v), c.w98or2k);
     EXPECT_EQ(Is9xFamily(c.v), c.nine);
+    EXPECT_EQ(StartCaptionDrawn(c.v), c.startCaption);
   }
 }
 

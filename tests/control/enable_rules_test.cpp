@@ -13,11 +13,12 @@ namespace {
 
 // What each system offers: XP with a taskbar and a desktop list view, 2000,
 // 98 (no layered windows there) and 95 or NT 4.0.
-constexpr EnableFacts kXP{true, true, true, true, true};
-constexpr EnableFacts k2000{false, true, true, true, true};
-constexpr EnableFacts k98{false, true, false, true, true};
-constexpr EnableFacts k95{false, false, false, true, true};
-constexpr EnableFacts kXPWithoutShell{true, true, true, false, false};
+constexpr EnableFacts kXP{true, true, true, true, true, true};
+constexpr EnableFacts k2000{false, true, true, true, true, true};
+constexpr EnableFacts k98{false, true, false, true, true, true};
+constexpr EnableFacts k95{false, false, false, true, true, true};
+constexpr EnableFacts kXPWithoutShell{true, true, true, false, false, true};
+constexpr EnableFacts kVistaOn{true, true, true, true, true, false};
 
 struct Case {
   const char* what;
@@ -84,7 +85,9 @@ TEST(EnableRules, FollowTheCheckedStatesAndTheSystem) {
        {IDC_RadioButtonStart1, IDC_RadioButtonStart4}, {IDC_EditStartText, IDC_SpinEdit16, IDC_Label11, IDC_Label14}},
       {"rows 29-31: custom", kXP, {IDC_RadioButtonStart4}, {IDC_EditStartText, IDC_SpinEdit16, IDC_Label11, IDC_Label14}, {}},
       {"rows 30, 31: day of the week", kXP, {IDC_RadioButtonStart2}, {IDC_SpinEdit16, IDC_Label14}, {IDC_EditStartText}},
-      {"rows 28-31: before XP", k2000, {IDC_RadioButtonStart4},
+      {"rows 28-31: 2000 draws the caption too", k2000, {IDC_RadioButtonStart4},
+       {IDC_RadioButtonStart1, IDC_RadioButtonStart3, IDC_EditStartText, IDC_SpinEdit16, IDC_Label11}, {}},
+      {"rows 28-31: from Vista on no caption is drawn", kVistaOn, {IDC_RadioButtonStart4},
        {}, {IDC_RadioButtonStart1, IDC_RadioButtonStart3, IDC_EditStartText, IDC_SpinEdit16, IDC_Label11}},
       {"rows 32-34: directions on 98", k98, {},
        {IDC_RadioButtonStyle3, IDC_RadioButtonStyle11, IDC_RadioButtonStyle14, IDC_RadioButtonStyle22,

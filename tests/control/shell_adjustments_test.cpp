@@ -137,11 +137,31 @@ TEST_F(ShellAdjustments, DesktopIconCaptionsAreKeptTransparent) {
   EXPECT_TRUE(shell.IconColoursAre(GetSysColor(COLOR_BACKGROUND), kShellIconTextColour));
 }
 
+// Wine reports Windows 7 unless told otherwise; XP draws the caption.
+constexpr char kVornalAppDefaults[] = "Software\\Wine\\AppDefaults\\Vornal.exe";
+
+TEST_F(ShellAdjustments, StartCaptionIsNeverWrittenWhereNoCaptionIsDrawn) {
+  ResetSettingsKey();
+  SetSettingsDword(ValueNameOf(Spin::StartCaptionInterval), 100);
+  // Stored by a run on an older system: a custom caption, every tick.
+  SetSettingsDword(ValueNameOf(Choice::StartCaption), static_cast<int>(StartCaptionMode::Custom));
+  SetSettingsText("StartText", "Hello");
+  StandInShell shell;
+  Launch();
+  EXPECT_FALSE(IsWindowEnabled(Control(IDC_RadioButtonStart4))) << "Windows 7, as Wine reports it";
+  Press(IDC_ButtonApply);
+  Sleep(500);
+  EXPECT_EQ(WindowText(shell.StartButton()), kShellStartCaption);
+  EXPECT_EQ(shell.Send(kStartCaptionWrites), 0);
+}
+
 TEST_F(ShellAdjustments, StartCaptionModes) {
   ResetSettingsKey();
   SetSettingsDword(ValueNameOf(Spin::StartCaptionInterval), 100);
+  RegistryKey::OpenOrCreate(HKEY_CURRENT_USER, kVornalAppDefaults).WriteString("Version", "winxp64");
   StandInShell shell;
   Launch();
+  RegistryKey::DeleteTree(HKEY_CURRENT_USER, kVornalAppDefaults);
   EXPECT_EQ(WindowText(shell.StartButton()), kShellStartCaption);
   EXPECT_EQ(shell.Send(kStartCaptionWrites), 0) << "Do not modify writes nothing new";
 
