@@ -148,6 +148,9 @@ void FormMain::FormCreate() {
 
   osXPOrLater_ = OsXPOrLater(env_.os);
   os98Or2000OrLater_ = Os98Or2000OrLater(env_.os);
+  // Why the Start caption's controls are disabled, where they are; the
+  // system does not change while the program runs.
+  ShowWindow(Control(IDC_LabelStartCaptionOff), StartCaptionDrawn(env_.os) ? SW_HIDE : SW_SHOWNA);
   shell_.NoteShellAtStart();
 
   LoadSettings();

@@ -174,6 +174,7 @@
 // On Global Animation, shown only while Windows' own animations are off.
 #define IDC_LabelAnimationsOff 1584
 #define IDC_LabelAppExDefault 1585
+#define IDC_LabelStartCaptionOff 1586
 
 #define IDC_GroupBox1 1601
 #define IDC_GroupBox2 1602

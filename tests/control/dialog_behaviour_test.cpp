@@ -94,6 +94,9 @@ TEST_P(DialogOnSystem, EnablesWhatTheSystemOffers) {
   EXPECT_EQ(Enabled(IDC_CheckBox5), c.xp) << "shadows";
   EXPECT_EQ(Enabled(IDC_RadioButton2), c.xp);
   EXPECT_EQ(Enabled(IDC_RadioButtonStart1), c.startCaption) << "Start caption";
+  // Its own style: the page it is on need not be the one shown.
+  EXPECT_EQ((GetWindowLongA(Control(IDC_LabelStartCaptionOff), GWL_STYLE) & WS_VISIBLE) != 0, !c.startCaption)
+      << "the reason, where it is off";
   EXPECT_EQ(Enabled(IDC_RadioButtonStyle3), c.w98or2000) << "directions";
   EXPECT_TRUE(Enabled(IDC_CheckBox9)) << "Wine has layered windows whatever it reports";
   // Wine keeps a hidden taskbar window of its own, so that one is always
