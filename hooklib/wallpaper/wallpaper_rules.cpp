@@ -57,7 +57,14 @@ bool WindowWallpaperRule(const SurfaceFacts& f, const WallpaperOptions& o) noexc
 
 bool NeedsWindowText(const char* upperClass) noexcept { return Is(upperClass, "SYSLISTVIEW32"); }
 
+DoubleBufferQuery DoubleBufferMessage(const char* upperClass) noexcept {
+  if (Is(upperClass, "SYSTREEVIEW32")) return {kGetTreeExtendedStyle, kTreeDoubleBuffer};
+  if (Is(upperClass, "SYSLISTVIEW32")) return {kGetListExtendedStyle, kListDoubleBuffer};
+  return {};
+}
+
 bool TVWallpaperRule(const ListFacts& f, const WallpaperOptions& o) noexcept {
+  if (f.doubleBuffered) return false;
   if (o.treeViewWallpaper && IsOneOf(f.upperClass, kTreeClasses)) return true;
   if (!o.listViewWallpaper) return false;
   if (Is(f.upperClass, "SYSLISTVIEW32")) {

@@ -19,6 +19,11 @@ namespace wallpaper_bits {
 inline constexpr std::uint32_t kTransparent = 0x8000;  // TBSTYLE_TRANSPARENT
 inline constexpr std::uint32_t kCustomErase = 0x2000;  // TBSTYLE_CUSTOMERASE
 inline constexpr std::uint32_t kNoScroll = 0x2000;     // LVS_NOSCROLL
+// The double-buffer extended styles, and the messages that read them.
+inline constexpr unsigned kGetTreeExtendedStyle = 0x112D;      // TVM_GETEXTENDEDSTYLE
+inline constexpr std::uint32_t kTreeDoubleBuffer = 0x0004;       // TVS_EX_DOUBLEBUFFER
+inline constexpr unsigned kGetListExtendedStyle = 0x1037;      // LVM_GETEXTENDEDLISTVIEWSTYLE
+inline constexpr std::uint32_t kListDoubleBuffer = 0x00010000;   // LVS_EX_DOUBLEBUFFER
 }  // namespace wallpaper_bits
 
 // What the window wallpaper rule looks at.
@@ -50,13 +55,26 @@ struct ListFacts {
   const char* upperText = "";  // needed only for list views (NeedsWindowText)
   std::uint32_t style = 0;
   bool desktopIconView = false;
+  // A tree view or list view that paints its whole background in WM_PAINT
+  // (needed only where DoubleBufferMessage names a message).
+  bool doubleBuffered = false;
 };
 
 bool NeedsWindowText(const char* upperClass) noexcept;
 
+// The message that reads the control's extended style, and the bit of it
+// that says it paints double-buffered; message 0 for classes without one.
+struct DoubleBufferQuery {
+  unsigned message = 0;
+  std::uint32_t bit = 0;
+};
+DoubleBufferQuery DoubleBufferMessage(const char* upperClass) noexcept;
+
 // The TV wallpaper rule: tree views with Check::TreeViewWallpaper; list
 // views, list boxes without a border and the class libraries' list boxes
-// with Check::ListViewWallpaper. Whether the TV wallpaper is loaded is the caller's to test.
+// with Check::ListViewWallpaper. Double-buffered tree and list views get
+// none: they paint their whole background during WM_PAINT, over a tile
+// drawn at the erase, which would only flash. Whether the TV wallpaper is loaded is the caller's to test.
 bool TVWallpaperRule(const ListFacts& facts, const WallpaperOptions& options) noexcept;
 
 }  // namespace vornal::hooklib

@@ -23,6 +23,15 @@ bool IsSubclassed(HWND window) noexcept {
   return static_cast<ULONG_PTR>(own) != classProc;
 }
 
+// Asked only on the control's own thread, where the send is a plain call
+// of its window procedure; elsewhere it counts as painting in the usual
+// way, since the erase handler, which runs on that thread, asks again.
+bool PaintsDoubleBuffered(HWND window, const char* upperClass) noexcept {
+  const DoubleBufferQuery query = DoubleBufferMessage(upperClass);
+  if (query.message == 0 || GetWindowThreadProcessId(window, nullptr) != GetCurrentThreadId()) return false;
+  return (static_cast<std::uint32_t>(SendMessageA(window, query.message, 0, 0)) & query.bit) != 0;
+}
+
 }  // namespace
 
 bool HasVisibleTabSibling(HWND window) noexcept {
@@ -71,6 +80,10 @@ bool IsTVWallpaperTarget(HWND window, const char* upperClass) noexcept {
     UpperCaseAscii(text);
     facts.upperText = text;
   }
+  // The extended style costs a message: read only for a window the rule
+  // would otherwise tile.
+  if (!TVWallpaperRule(facts, snapshot.options.wallpaper)) return false;
+  facts.doubleBuffered = PaintsDoubleBuffered(window, upperClass);
   return TVWallpaperRule(facts, snapshot.options.wallpaper);
 }
 

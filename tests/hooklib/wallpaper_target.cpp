@@ -60,6 +60,13 @@ HWND Make(WPARAM kind) {
     case kNoScrollListView: return Child(WC_LISTVIEWA, LVS_LIST | LVS_NOSCROLL);
     case kProcessesListView: return Child(WC_LISTVIEWA, LVS_LIST, "Processes");
     case kTreeView: return Child(WC_TREEVIEWA, 0);
+    case kDoubleBufferedListView: {
+      const HWND view = Child(WC_LISTVIEWA, LVS_LIST);
+      SendMessageA(view, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_DOUBLEBUFFER, LVS_EX_DOUBLEBUFFER);
+      UpdateWindow(view);
+      PatBlt(WindowDC(view).Get(), 0, 0, kWidth, kHeight, BLACKNESS);
+      return view;
+    }
     case kMDIClient:
     case kMDIChild: {
       CLIENTCREATESTRUCT mdi{nullptr, 50000};

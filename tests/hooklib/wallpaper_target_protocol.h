@@ -18,6 +18,10 @@ enum : WPARAM {
   kToolbar, kTransparentToolbar, kCustomEraseToolbar, kListBox, kBorderedListBox,
   kListView, kNoScrollListView, kProcessesListView /* text "Processes" */, kTreeView,
   kMDIClient, kMDIChild,  // an MDI client alone, and a child in one (the child is read back)
+  // With LVS_EX_DOUBLEBUFFER, painted black before the erase, since its own
+  // erase may leave the background to WM_PAINT. (Wine's tree view ignores
+  // TVS_EX_DOUBLEBUFFER: that kind is left to the rule's own test.)
+  kDoubleBufferedListView,
 };
 
 // Tries what a hooked program might to change the pictures the control

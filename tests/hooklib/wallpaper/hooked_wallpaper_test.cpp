@@ -67,6 +67,7 @@ TEST(HookedWallpaper, EachWindowShowsItsPictureTiledFromItsTopLeftCornerOrNone) 
       {2, kTransparentToolbar, kSmall, kNothing}, {2, kCustomEraseToolbar, kSmall, kNothing},
       {2, kListBox, kTV, kTiled},             {2, kBorderedListBox, kTV, kNothing},
       {2, kListView, kTV, kTiled},            {2, kNoScrollListView, kTV, kNothing},
+      {2, kDoubleBufferedListView, kTV, kNothing},
       {2, kProcessesListView, kTV, kNothing}, {2, kTreeView, kTV, kNothing},
       {2, kMDIClient, kMDI, kTiled},          {2, kMDIChild, kSmall, kNothing},
       {2, kMDIChild, kMDI, kNothing},
@@ -89,7 +90,8 @@ TEST(HookedWallpaper, EachWindowShowsItsPictureTiledFromItsTopLeftCornerOrNone) 
     const LRESULT r = target.Send(kShowWallpaperWindow, c.kind,
                                   PictureRequest(c.picture.kind, c.picture.width, c.picture.height, c.scroll));
     const Shows shows = HIWORD(r) > 0 && LOWORD(r) == HIWORD(r) ? kTiled : LOWORD(r) == 0 ? kNothing : kPartly;
-    EXPECT_EQ(shows, c.shows) << "kind " << c.kind << ", stage " << c.stage << ", scroll " << c.scroll;
+    EXPECT_EQ(shows, c.shows) << "kind " << c.kind << ", stage " << c.stage << ", scroll " << c.scroll
+                              << ": " << LOWORD(r) << " of " << HIWORD(r) << " pixels show the picture";
   }
   DeleteSettingsKey();
 }

@@ -50,6 +50,23 @@ TEST(WallpaperRules, WindowAndTVTargetsByClassStyleAndFacts) {
   }
 }
 
+TEST(WallpaperRules, DoubleBufferedTreeAndListViewsGetNoTVWallpaper) {
+  // Messages and bits as commctrl.h documents them.
+  const struct { const char* cls; unsigned message; std::uint32_t bit; bool buffered, target; } rows[] = {
+      {"SYSTREEVIEW32", 0x112D, 0x0004, false, true},      {"SYSTREEVIEW32", 0x112D, 0x0004, true, false},
+      {"SYSLISTVIEW32", 0x1037, 0x00010000, false, true},  {"SYSLISTVIEW32", 0x1037, 0x00010000, true, false},
+      {"LISTBOX", 0, 0, false, true},                      {"THUNDERRT6DIRLISTBOX", 0, 0, false, true}};
+  WallpaperOptions options;
+  options.treeViewWallpaper = options.listViewWallpaper = true;
+  for (const auto& r : rows) {
+    const DoubleBufferQuery query = DoubleBufferMessage(r.cls);
+    EXPECT_EQ(query.message, r.message) << r.cls;
+    EXPECT_EQ(query.bit, r.bit) << r.cls;
+    ListFacts facts{r.cls, "", 0, false, r.buffered};
+    EXPECT_EQ(TVWallpaperRule(facts, options), r.target) << r.cls << (r.buffered ? " double-buffered" : "");
+  }
+}
+
 TEST(Tiling, TilesFromTheTopLeftCornerCutAtTheRightAndBottomWithinTheDrawnBox) {
   constexpr DrawnBox kAll{0, 0, 0x7FFFFFFF, 0x7FFFFFFF};
   const struct { std::uint16_t width, height; TileSize tile; DrawnBox drawn; std::size_t count; Tile last; } cases[] = {
