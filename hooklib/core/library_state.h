@@ -74,6 +74,10 @@ struct LibraryState {
   // system's WM_SETTINGCHANGE can update it alone without a settings load
   // on another thread being overwritten by an older copy.
   std::atomic<bool> systemAnimations{true};
+  // Whether the last settings load found the system's high contrast on;
+  // exchanged on WM_SETTINGCHANGE, so that of the process's windows the
+  // change reaches only the first reloads.
+  std::atomic<bool> highContrast{false};
 
   // Published by every settings load: the options as one snapshot that
   // handlers copy, and the routes that have anything to do under them

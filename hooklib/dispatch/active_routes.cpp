@@ -12,8 +12,11 @@ std::uint32_t ActiveRoutes(const LibraryOptions& o) noexcept {
   };
   // Both the animation and the shadow step need a show or hide to animate.
   add(a.animateOpening || a.animateClosing, Route::WindowPosChanging);
-  // The system's animation switch matters only while anything animates.
-  add(a.animateOpening || a.animateClosing, Route::SettingChange);
+  // The system's animation switch matters only while anything animates,
+  // its high contrast only where a wallpaper is tiled or paused for it.
+  add(a.animateOpening || a.animateClosing || w.windowWallpaper || w.mdiWallpaper || lists ||
+          w.pausedByHighContrast,
+      Route::SettingChange);
   add(a.animatePopups && (a.animateOpening || a.animateClosing), Route::ShowWindow);
   add(o.drag.transparentDragging, Route::Moving);
   add(w.windowWallpaper || w.mdiWallpaper || lists, Route::EraseBkgnd);

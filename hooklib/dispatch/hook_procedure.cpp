@@ -39,7 +39,10 @@ void Dispatch(const CWPRETSTRUCT& record) noexcept {
     case Route::Activate: OnActivate(record.hwnd, record.wParam, record.lParam); break;
     case Route::SetCursor: OnSetCursor(record.hwnd, record.lParam); break;
     case Route::CaptureChanged: OnCaptureChanged(record.hwnd); break;
-    case Route::SettingChange: OnSettingChange(record.wParam); break;
+    case Route::SettingChange:
+      OnSettingChange(record.wParam);
+      if (record.wParam == SPI_SETHIGHCONTRAST) OnHighContrastSetting();
+      break;
     default: break;
   }
 }

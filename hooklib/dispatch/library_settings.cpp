@@ -8,9 +8,12 @@
 #include "core/fpu_control.h"
 #include "core/library_state.h"
 #include "dispatch/active_routes.h"
+#include "high_contrast.h"
+#include "high_contrast_rule.h"
 #include "registry_layout.h"
 #include "reload_generation.h"
 #include "settings_reader.h"
+#include "wallpaper/wallpaper_handlers.h"
 #include "wallpaper/wallpaper_load.h"
 
 namespace vornal::hooklib {
@@ -80,7 +83,9 @@ void ApplyLibrarySettings(const Settings& settings, bool processEnabled) noexcep
   // Read with every load, as the system's animation switch below, rather
   // than on every move.
   const bool remoteSession = GetSystemMetrics(SM_REMOTESESSION) != 0;
-  snapshot.options = OptionsFor(settings, processEnabled, g_library.versionFlags, remoteSession);
+  const bool highContrast = HighContrastOn();
+  g_library.highContrast.store(highContrast, std::memory_order_relaxed);
+  snapshot.options = OptionsFor(settings, processEnabled, g_library.versionFlags, remoteSession, highContrast);
   snapshot.taskbarWindow = FindWindowA("Shell_TrayWnd", nullptr);
   snapshot.desktopIconView = FindDesktopIconView();
   // With every load rather than on every show: the handlers stay cheap.
@@ -89,7 +94,7 @@ void ApplyLibrarySettings(const Settings& settings, bool processEnabled) noexcep
   g_library.activeRoutes.store(ActiveRoutes(snapshot.options), std::memory_order_relaxed);
   // From the settings just read rather than the published options, which a
   // reload on another thread may be replacing.
-  LoadWallpapers(settings, processEnabled);
+  LoadWallpapers(settings, processEnabled && OwnWallpapersShown(highContrast));
 }
 
 void OnSettingsUpdated(WPARAM generation) noexcept {
@@ -102,6 +107,18 @@ void OnSettingsUpdated(WPARAM generation) noexcept {
   }
   const FpuControlScope fpu;
   ReadLibrarySettings();
+}
+
+void OnHighContrastSetting() noexcept {
+  const bool on = HighContrastOn();
+  if (g_library.highContrast.exchange(on, std::memory_order_relaxed) == on) return;
+  const FpuControlScope fpu;
+  // Invalidated before the load, while the tiles are still loaded, for the
+  // windows that lose them; after it for those that get them back. Each
+  // paints at its thread's next WM_PAINT.
+  RedrawTiledWindows();
+  ReadLibrarySettings();
+  RedrawTiledWindows();
 }
 
 }  // namespace vornal::hooklib

@@ -24,4 +24,11 @@ void ApplyLibrarySettings(const Settings& settings, bool processEnabled) noexcep
 // windows it reaches; every time for generation 0.
 void OnSettingsUpdated(WPARAM generation) noexcept;
 
+// WM_SETTINGCHANGE for SPI_SETHIGHCONTRAST, which the system sends to
+// every top-level window: when high contrast is no longer what the last
+// load found, the settings are read again (whatever the generation of the
+// last broadcast) and the process's tiled windows repainted. Once per
+// change, however many of the process's windows it reaches.
+void OnHighContrastSetting() noexcept;
+
 }  // namespace vornal::hooklib

@@ -77,7 +77,7 @@ bool EnsureStarted() noexcept {
   // A library that arrives after the program's first windows were shown
   // (hooked per thread, that is the rule rather than the exception) has
   // missed their first paint.
-  RedrawShownWindowsAtStart();
+  RedrawTiledWindows();
   return true;
 }
 

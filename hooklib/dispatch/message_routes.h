@@ -20,7 +20,7 @@ enum class Route : std::uint8_t {
   CaptureChanged,
   Moving,
   ExitSizeMove,
-  SettingChange,  // the system's animation switch
+  SettingChange,  // the system's animation switch and its high contrast
 };
 
 // Message numbers as the system defines them (winuser.h).

@@ -27,8 +27,10 @@ struct LibraryOptions {
 
 // In a remote session (SM_REMOTESESSION) transparent dragging is off: a
 // layered window may not be shown there at all, and every frame of the
-// move would cross the connection again.
+// move would cross the connection again. While the system's high contrast
+// is on, every wallpaper switch is off (high_contrast_rule.h).
 LibraryOptions OptionsFor(const Settings& settings, bool processEnabled,
-                          const VersionFlags& flags, bool remoteSession) noexcept;
+                          const VersionFlags& flags, bool remoteSession,
+                          bool highContrast = false) noexcept;
 
 }  // namespace vornal::hooklib

@@ -14,6 +14,9 @@ struct WallpaperOptions {
   bool treeViewWallpaper = false;  // Check::TreeViewWallpaper
   bool listViewWallpaper = false;  // Check::ListViewWallpaper: list views and list boxes
   bool beforeXP = true;          // the library's before-XP flag
+  // Some switch above was on and high contrast turned them all off: the
+  // library watches for high contrast to go off again.
+  bool pausedByHighContrast = false;
 };
 
 WallpaperOptions WallpaperOptionsFrom(const Settings& settings, bool beforeXP) noexcept;

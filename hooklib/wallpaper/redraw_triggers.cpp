@@ -67,7 +67,7 @@ BOOL CALLBACK RedrawTiledPartsIfOurs(HWND window, LPARAM process) noexcept {
 
 }  // namespace
 
-void RedrawShownWindowsAtStart() noexcept {
+void RedrawTiledWindows() noexcept {
   if (!Loaded(Wallpaper::Window) && !Loaded(Wallpaper::MDI) && !Loaded(Wallpaper::TV)) return;
   EnumWindows(RedrawTiledPartsIfOurs, static_cast<LPARAM>(GetCurrentProcessId()));
 }

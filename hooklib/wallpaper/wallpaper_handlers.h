@@ -14,11 +14,11 @@ void OnEraseBkgnd(HWND window, WPARAM erasedDC) noexcept;
 // full redraw of a TV wallpaper target.
 void RedrawTVTarget(HWND window) noexcept;
 
-// Once, when the library has started in a process: the windows the process
-// showed before that were painted without their wallpaper, and what of
-// them gets one is painted once more. Nothing is done where no wallpaper
-// is loaded.
-void RedrawShownWindowsAtStart() noexcept;
+// Invalidates what of the process's shown windows gets a wallpaper now.
+// Once when the library has started in a process (the windows shown
+// before were painted without theirs), and around the reload when high
+// contrast changes. Nothing is done where no wallpaper is loaded.
+void RedrawTiledWindows() noexcept;
 
 // WM_HSCROLL, WM_VSCROLL.
 void OnScrolled(HWND window, WPARAM request) noexcept;

@@ -29,13 +29,13 @@ TEST(LibraryOptions, EachSwitchActivatesTheRoutesItsHandlersNeed) {
        bits({Route::WindowPosChanging, Route::ShowWindow, Route::SettingChange})},
       {{Check::WindowShadows}, bits({})},  // shadows come with the opening step
       {{Check::TransparentDragging}, bits({Route::Moving})},
-      {{Check::WindowWallpaper}, bits({Route::EraseBkgnd, Route::Activate})},
-      {{Check::MdiWallpaper}, bits({Route::EraseBkgnd, Route::MDIClientChanged, Route::Scrolled})},
+      {{Check::WindowWallpaper}, bits({Route::EraseBkgnd, Route::Activate, Route::SettingChange})},
+      {{Check::MdiWallpaper}, bits({Route::EraseBkgnd, Route::MDIClientChanged, Route::Scrolled, Route::SettingChange})},
       {{Check::TabbedPages}, bits({})},
       {{Check::TreeViewWallpaper},
-       bits({Route::EraseBkgnd, Route::Scrolled, Route::KillFocus, Route::SetCursor})},
+       bits({Route::EraseBkgnd, Route::Scrolled, Route::KillFocus, Route::SetCursor, Route::SettingChange})},
       {{Check::ListViewWallpaper},
-       bits({Route::EraseBkgnd, Route::Scrolled, Route::KillFocus, Route::CaptureChanged})},
+       bits({Route::EraseBkgnd, Route::Scrolled, Route::KillFocus, Route::CaptureChanged, Route::SettingChange})},
   };
   for (const Case& c : cases) {
     std::string checks;
