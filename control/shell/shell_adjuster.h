@@ -35,6 +35,9 @@ struct ShellSnapshot {
   bool iconTextColourKnown = false;     // read from an icon view yet
   COLORREF appWorkspaceColour = 0;      // SavedAppWorkspaceColour
   COLORREF desktopColour = 0;           // SavedDesktopColour
+  // The two colours above noted again at an apply with high contrast off:
+  // noted at start under high contrast, they would be the theme's.
+  bool systemColoursNoted = false;
 };
 
 class ShellAdjuster {
@@ -52,6 +55,9 @@ class ShellAdjuster {
   // Brings the shell in line with the options: system colours, desktop
   // icon text, Start caption, and the timers that keep them in force.
   void Apply(const ShellOptions& options);
+  // High contrast has gone on or off since the last apply: the system
+  // colours follow at once, the rest waits for the next apply.
+  void SetHighContrast(bool on);
   // The taskbar's opacity, at once (the dialog previews it live).
   void SetTaskbarAlpha(bool layered, int alpha);
   // Puts back what the program changed: the icon text colours, the

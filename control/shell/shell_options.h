@@ -28,6 +28,9 @@ struct ShellOptions {
   bool startCaptionDrawn = true;
   // Override of COLOR_APPWORKSPACE and COLOR_BACKGROUND.
   bool systemColours = false;
+  // The system's high contrast, at the apply: no system colour is written
+  // while it is on (high_contrast_rule.h).
+  bool highContrast = false;
   std::uint32_t mdiBackground = 0;
   std::uint32_t desktop = 0;
 };
