@@ -25,6 +25,8 @@ void FormMain::ApplySettings() {
 
   ShellOptions shellOptions = ShellOptionsFrom(settings_);
   shellOptions.startCaptionDrawn = StartCaptionDrawn(env_.os);
+  shellOptions.highContrast = HighContrast();
+  ShowHighContrastNotes(shellOptions.highContrast);
   shell_.Apply(shellOptions);
   // Before the patch, so that the overlay it starts plays the first box
   // with the options just saved.

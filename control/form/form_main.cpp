@@ -204,6 +204,10 @@ LRESULT CALLBACK FormMain::SubclassWindowProc(HWND window, UINT message, WPARAM 
         self->SpinEdit14Change();
         return 0;
       }
+      // Before the start-up apply, that apply reads high contrast itself.
+      if (message == WM_SETTINGCHANGE && wParam == SPI_SETHIGHCONTRAST && self->trayReady_) {
+        self->OnHighContrastChanged();
+      }
     }
     return passOn();
   }, passOn);
@@ -452,6 +456,7 @@ void FormMain::ShowVornal1Click() {
 void FormMain::FormShow() {
   shell_.LocateShellWindows();
   ShowAnimationSwitch();
+  ShowHighContrastNotes(HighContrast());
   UpdateEnableds();
   SetFocus(GetDlgItem(form_, IDC_BitBtnOK));
 }

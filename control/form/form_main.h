@@ -48,6 +48,8 @@ struct FormEnvironment {
   // Whether Windows' own animations are on ("Show animations in Windows");
   // empty: the system is asked.
   std::function<bool()> clientAreaAnimation;
+  // Whether the system's high contrast is on; empty: HighContrastOn().
+  std::function<bool()> highContrast;
 };
 
 // The environment of the running program, with the real message boxes.
@@ -172,6 +174,12 @@ class FormMain {
   void TrimWorkingSet();
   // Shows the note on Global Animation while Windows' own animations are off.
   void ShowAnimationSwitch();
+  // The system's high contrast (form/high_contrast_note.cpp): as the
+  // environment says, the notes on the pages it pauses, and the reaction
+  // to its change.
+  bool HighContrast() const;
+  void ShowHighContrastNotes(bool on);
+  void OnHighContrastChanged();
 
   // Outside values and the exclusion list live only in the dialog.
   OutsideValues OutsideFromForm() const;

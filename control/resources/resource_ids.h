@@ -175,6 +175,12 @@
 #define IDC_LabelAnimationsOff 1584
 #define IDC_LabelAppExDefault 1585
 #define IDC_LabelStartCaptionOff 1586
+// On the three wallpaper pages and System Colours, shown only while the
+// system's high contrast is on.
+#define IDC_LabelHighContrastWindow 1590
+#define IDC_LabelHighContrastMDI 1591
+#define IDC_LabelHighContrastLists 1592
+#define IDC_LabelHighContrastColours 1593
 
 #define IDC_GroupBox1 1601
 #define IDC_GroupBox2 1602
