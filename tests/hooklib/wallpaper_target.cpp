@@ -8,6 +8,7 @@
 
 #include "cross_process_names.h"
 #include "gdi_owners.h"
+#include "import_slot.h"
 #include "picture_set.h"
 #include "test_bitmap.h"
 #include "unique_handle.h"
@@ -119,6 +120,30 @@ LRESULT ReadBack(HWND window, LPARAM pattern) {
   return MAKELONG(matching, width * height);
 }
 
+using SystemParametersInfoProc = BOOL(WINAPI*)(UINT, UINT, PVOID, UINT);
+SystemParametersInfoProc g_systemParametersInfo = nullptr;
+bool g_highContrast = false;
+
+BOOL WINAPI StandInSystemParametersInfo(UINT action, UINT size, PVOID value, UINT flags) {
+  if (action != SPI_GETHIGHCONTRAST || value == nullptr) return g_systemParametersInfo(action, size, value, flags);
+  auto* state = static_cast<HIGHCONTRASTA*>(value);
+  state->dwFlags = HCF_AVAILABLE | (g_highContrast ? HCF_HIGHCONTRASTON : 0);
+  state->lpszDefaultScheme = nullptr;
+  return TRUE;
+}
+
+LRESULT SetHighContrast(bool on) {
+  const HMODULE library = GetModuleHandleA("VornalLib.dll");
+  if (library == nullptr) return 0;
+  if (g_systemParametersInfo == nullptr) {
+    g_systemParametersInfo = reinterpret_cast<SystemParametersInfoProc>(ReplaceImport(
+        library, "user32.dll", "SystemParametersInfoA", reinterpret_cast<void*>(StandInSystemParametersInfo)));
+    if (g_systemParametersInfo == nullptr) return 0;
+  }
+  g_highContrast = on;
+  return 1;
+}
+
 LRESULT TryWritingPictures() {
   LRESULT found = 0;
   if (UniqueHandle(OpenFileMappingA(FILE_MAP_WRITE, FALSE, kPictureDirectoryName))) {
@@ -153,6 +178,10 @@ void ShowFirstDialogIfAsked(const char* commandLine) {
 bool WallpaperCommand(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
   if (message == kReadFirstWindow) {
     result = g_first != nullptr ? ReadBack(g_first, lParam) : 0;
+    return true;
+  }
+  if (message == kSetHighContrast) {
+    result = SetHighContrast(wParam != 0);
     return true;
   }
   if (message == kTryWritingPictures) {

@@ -40,6 +40,13 @@ inline constexpr char kFirstDialogArgument[] = "--first-dialog";
 // first window, as it is painted now; 0 without one.
 inline constexpr UINT kReadFirstWindow = WM_APP + 42;
 
+// wParam 1 or 0: from now on the hook library in this process hears from
+// SystemParametersInfoA that the system's high contrast is on or off (Wine
+// does not keep SPI_SETHIGHCONTRAST); every other question goes to the
+// system. Nothing is announced. Answers 1, or 0 while the library is not
+// mapped here.
+inline constexpr UINT kSetHighContrast = WM_APP + 43;
+
 // Picture kind (0 window, 1 MDI, 2 TV, as in PatternPixel), size up to
 // 1023 a side, scroll request (none: -1).
 inline LPARAM PictureRequest(int kind, int width, int height, int scrollRequest = -1) {

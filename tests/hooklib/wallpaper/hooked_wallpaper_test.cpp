@@ -96,5 +96,51 @@ TEST(HookedWallpaper, EachWindowShowsItsPictureTiledFromItsTopLeftCornerOrNone) 
   DeleteSettingsKey();
 }
 
+// High contrast reaches the helper's library through its stand-in for
+// SystemParametersInfoA; the system's announcement is sent as the system
+// sends it, to a top-level window of the program.
+TEST(HookedWallpaper, HighContrastPausesEveryPictureUntilItIsOffAndNoticed) {
+  for (const Picture* p : {&kSmall, &kMDI}) {
+    ASSERT_TRUE(WriteTestBitmap(p->Path().c_str(), p->width, p->height, p->kind, p->cut));
+  }
+  ResetSettingsKey();
+  for (Check c : {Check::WindowWallpaper, Check::MdiWallpaper}) SetSettingsDword(ValueNameOf(c), 1);
+  SetSettingsText("WindowWallpaper", kSmall.Path().c_str());
+  SetSettingsText("MDIWallpaper", kMDI.Path().c_str());
+  DragTargetProcess target;
+  InstalledHook hook;
+  ASSERT_TRUE(target.Ready() && hook.Installed());
+  const UINT settingsUpdated = RegisterWindowMessageA(kSettingsUpdatedMessage);
+  target.Send(settingsUpdated);
+  enum Notice { kHighContrastChange, kApply };
+  const struct {
+    const char* name;
+    bool highContrast;
+    Notice notice;
+    WPARAM generation;  // of an apply
+    Shows shows;
+  } steps[] = {
+      {"before", false, kApply, 4, kTiled},
+      {"on, announced", true, kHighContrastChange, 0, kNothing},
+      {"an apply while on", true, kApply, 5, kNothing},
+      {"off, announced after that apply", false, kHighContrastChange, 0, kTiled},
+      {"on again", true, kHighContrastChange, 0, kNothing},
+      {"off, unannounced, then an apply", false, kApply, 6, kTiled},
+  };
+  for (const auto& step : steps) {
+    ASSERT_EQ(target.Send(kSetHighContrast, step.highContrast), 1) << step.name;
+    switch (step.notice) {
+      case kHighContrastChange: target.Send(WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST); break;
+      case kApply: target.Send(settingsUpdated, step.generation); break;
+    }
+    for (const auto& [kind, picture] : {std::pair<WPARAM, const Picture&>{kDialog, kSmall}, {kMDIClient, kMDI}}) {
+      const LRESULT r = target.Send(kShowWallpaperWindow, kind, PictureRequest(picture.kind, picture.width, picture.height));
+      const Shows shows = HIWORD(r) > 0 && LOWORD(r) == HIWORD(r) ? kTiled : LOWORD(r) == 0 ? kNothing : kPartly;
+      EXPECT_EQ(shows, step.shows) << step.name << ", kind " << kind;
+    }
+  }
+  DeleteSettingsKey();
+}
+
 }  // namespace
 }  // namespace vornal::test
