@@ -58,6 +58,7 @@ TEST_F(FormHighContrast, ThePausedPagesSayWhyWhileItIsOn) {
 
 TEST_F(FormHighContrast, NoSystemColourIsWrittenWhileItIsOn) {
   const COLORREF chosen[] = {appWorkspace ^ 0x00102030, desktop ^ 0x00302010};
+  reg.SetString(kSettingsKeyPath, kVersionValueName, "V1.43");
   reg.SetDword(kSettingsKeyPath, ValueNameOf(Check::SystemColours).c_str(), 1);
   reg.SetDword(kSettingsKeyPath, ValueNameOf(Colour::MdiBackground).c_str(), chosen[0]);
   reg.SetDword(kSettingsKeyPath, ValueNameOf(Colour::Desktop).c_str(), chosen[1]);
