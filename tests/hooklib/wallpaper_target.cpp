@@ -125,23 +125,19 @@ SystemParametersInfoProc g_systemParametersInfo = nullptr;
 bool g_highContrast = false;
 
 BOOL WINAPI StandInSystemParametersInfo(UINT action, UINT size, PVOID value, UINT flags) {
-  if (action != SPI_GETHIGHCONTRAST || value == nullptr) return g_systemParametersInfo(action, size, value, flags);
-  auto* state = static_cast<HIGHCONTRASTA*>(value);
-  state->dwFlags = HCF_AVAILABLE | (g_highContrast ? HCF_HIGHCONTRASTON : 0);
-  state->lpszDefaultScheme = nullptr;
+  if (action != SPI_GETHIGHCONTRAST) return g_systemParametersInfo(action, size, value, flags);
+  static_cast<HIGHCONTRASTA*>(value)->dwFlags = HCF_AVAILABLE | (g_highContrast ? HCF_HIGHCONTRASTON : 0);
   return TRUE;
 }
 
 LRESULT SetHighContrast(bool on) {
   const HMODULE library = GetModuleHandleA("VornalLib.dll");
-  if (library == nullptr) return 0;
-  if (g_systemParametersInfo == nullptr) {
+  if (g_systemParametersInfo == nullptr && library != nullptr) {
     g_systemParametersInfo = reinterpret_cast<SystemParametersInfoProc>(ReplaceImport(
         library, "user32.dll", "SystemParametersInfoA", reinterpret_cast<void*>(StandInSystemParametersInfo)));
-    if (g_systemParametersInfo == nullptr) return 0;
   }
   g_highContrast = on;
-  return 1;
+  return g_systemParametersInfo != nullptr;
 }
 
 LRESULT TryWritingPictures() {

@@ -97,47 +97,37 @@ TEST(HookedWallpaper, EachWindowShowsItsPictureTiledFromItsTopLeftCornerOrNone) 
 }
 
 // High contrast reaches the helper's library through its stand-in for
-// SystemParametersInfoA; the system's announcement is sent as the system
-// sends it, to a top-level window of the program.
+// SystemParametersInfoA; the change is announced as the system does, to a
+// top-level window of the program.
 TEST(HookedWallpaper, HighContrastPausesEveryPictureUntilItIsOffAndNoticed) {
-  for (const Picture* p : {&kSmall, &kMDI}) {
-    ASSERT_TRUE(WriteTestBitmap(p->Path().c_str(), p->width, p->height, p->kind, p->cut));
-  }
+  ASSERT_TRUE(WriteTestBitmap(kSmall.Path().c_str(), kSmall.width, kSmall.height, kSmall.kind));
   ResetSettingsKey();
-  for (Check c : {Check::WindowWallpaper, Check::MdiWallpaper}) SetSettingsDword(ValueNameOf(c), 1);
+  SetSettingsDword(ValueNameOf(Check::WindowWallpaper), 1);
   SetSettingsText("WindowWallpaper", kSmall.Path().c_str());
-  SetSettingsText("MDIWallpaper", kMDI.Path().c_str());
   DragTargetProcess target;
   InstalledHook hook;
   ASSERT_TRUE(target.Ready() && hook.Installed());
   const UINT settingsUpdated = RegisterWindowMessageA(kSettingsUpdatedMessage);
   target.Send(settingsUpdated);
-  enum Notice { kHighContrastChange, kApply };
-  const struct {
-    const char* name;
-    bool highContrast;
-    Notice notice;
-    WPARAM generation;  // of an apply
-    Shows shows;
-  } steps[] = {
-      {"before", false, kApply, 4, kTiled},
-      {"on, announced", true, kHighContrastChange, 0, kNothing},
-      {"an apply while on", true, kApply, 5, kNothing},
-      {"off, announced after that apply", false, kHighContrastChange, 0, kTiled},
-      {"on again", true, kHighContrastChange, 0, kNothing},
-      {"off, unannounced, then an apply", false, kApply, 6, kTiled},
+  // apply: the generation of an apply; 0, high contrast's announcement.
+  const struct { const char* name; bool highContrast; WPARAM apply; Shows shows; } steps[] = {
+      {"before", false, 4, kTiled},
+      {"on, announced", true, 0, kNothing},
+      {"an apply while on", true, 5, kNothing},
+      {"off, announced after that apply", false, 0, kTiled},
+      {"on again", true, 0, kNothing},
+      {"off, unannounced, then an apply", false, 6, kTiled},
   };
   for (const auto& step : steps) {
     ASSERT_EQ(target.Send(kSetHighContrast, step.highContrast), 1) << step.name;
-    switch (step.notice) {
-      case kHighContrastChange: target.Send(WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST); break;
-      case kApply: target.Send(settingsUpdated, step.generation); break;
+    if (step.apply != 0) {
+      target.Send(settingsUpdated, step.apply);
+    } else {
+      target.Send(WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST);
     }
-    for (const auto& [kind, picture] : {std::pair<WPARAM, const Picture&>{kDialog, kSmall}, {kMDIClient, kMDI}}) {
-      const LRESULT r = target.Send(kShowWallpaperWindow, kind, PictureRequest(picture.kind, picture.width, picture.height));
-      const Shows shows = HIWORD(r) > 0 && LOWORD(r) == HIWORD(r) ? kTiled : LOWORD(r) == 0 ? kNothing : kPartly;
-      EXPECT_EQ(shows, step.shows) << step.name << ", kind " << kind;
-    }
+    const LRESULT r = target.Send(kShowWallpaperWindow, kDialog, PictureRequest(0, kSmall.width, kSmall.height));
+    EXPECT_EQ(HIWORD(r) > 0 && LOWORD(r) == HIWORD(r) ? kTiled : LOWORD(r) == 0 ? kNothing : kPartly, step.shows)
+        << step.name;
   }
   DeleteSettingsKey();
 }
