@@ -21,6 +21,7 @@ namespace {
 constexpr char kHolderClass[] = "VornalWallpaperHolder";
 constexpr int kWidth = 200, kHeight = 150;
 HWND g_backdrop = nullptr, g_holder = nullptr, g_first = nullptr;
+LRESULT g_hiddenWindows = 0;
 WNDPROC g_pageProc = nullptr;
 
 LRESULT CALLBACK ForwardingProc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
@@ -182,6 +183,15 @@ bool WallpaperCommand(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& resul
   }
   if (message == kTryWritingPictures) {
     result = TryWritingPictures();
+    return true;
+  }
+  if (message == kMakeHiddenWindows) {
+    if (g_backdrop == nullptr) Start();
+    for (WPARAM i = 0; i < wParam; ++i) {
+      g_hiddenWindows += CreateWindowExA(0, kHolderClass, "hidden", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100,
+                                         nullptr, nullptr, GetModuleHandleA(nullptr), nullptr) != nullptr;
+    }
+    result = g_hiddenWindows;
     return true;
   }
   if (message != kShowWallpaperWindow) return false;

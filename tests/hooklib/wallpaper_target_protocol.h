@@ -46,6 +46,10 @@ inline constexpr UINT kReadFirstWindow = WM_APP + 42;
 // system. Nothing is announced. Answers 1, or 0 while the library is not
 // mapped here.
 inline constexpr UINT kSetHighContrast = WM_APP + 43;
+// Makes wParam more top-level windows on the helper's main thread, never
+// shown, as a program with many windows has (a broadcast reaches every
+// one); answers how many it has made in all.
+inline constexpr UINT kMakeHiddenWindows = WM_APP + 44;
 
 // Picture kind (0 window, 1 MDI, 2 TV, as in PatternPixel), size up to
 // 1023 a side, scroll request (none: -1).

@@ -2,7 +2,7 @@
 // windows of every class the library's rules name made and unmade by
 // worker threads as fast as they go, the GDI objects the library holds in
 // the helper (counted at the library's own imports, since Wine's
-// GetGuiResources reports 0), and faults in the middle of an animation.
+// GetGuiResources reports 0), its settings reads, and faults in the middle of an animation.
 #pragma once
 
 #include <windows.h>
@@ -17,12 +17,12 @@ enum : UINT {
   kChurnStop,
   // Counters since the helper started: windows made, rounds finished,
   // messages sent to the workers' windows (seen by a hook of the workers'
-  // own), and settings reloads (the settings-updated message reaching any
-  // window of the helper).
+  // own), and the settings-updated messages reaching any window of the
+  // helper (each of its windows gets a broadcast).
   kChurnWindows,
   kChurnRounds,
   kChurnMessages,
-  kChurnReloads,
+  kChurnSettingsMessages,
   // The GDI objects the library made and has not yet deleted (device
   // contexts, bitmaps, pictures, screen DCs not yet released), counted
   // from the first call on; -1 while the library is not here.
@@ -31,6 +31,9 @@ enum : UINT {
   // its opening is animated; answers 1 when the window is gone and the
   // helper's threads are back.
   kCloseDuringAnimation,
+  // The settings reads of the library in the helper (library_reloads.h),
+  // counted from the first call on; -1 while the library is not here.
+  kLibraryReloads,
 };
 
 inline constexpr WPARAM kMaxChurnThreads = 4;

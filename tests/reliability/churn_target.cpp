@@ -12,6 +12,7 @@
 #include "churn_protocol.h"
 #include "cross_process_names.h"
 #include "library_objects.h"
+#include "library_reloads.h"
 
 namespace vornal::test {
 namespace {
@@ -20,7 +21,7 @@ constexpr char kHolderClass[] = "VornalChurnHolder";
 constexpr char kTitledClass[] = "VornalChurnTitled";
 constexpr char kMDIChildClass[] = "VornalChurnMDIChild";
 
-std::atomic<long> g_windows{0}, g_rounds{0}, g_messages{0}, g_reloads{0};
+std::atomic<long> g_windows{0}, g_rounds{0}, g_messages{0}, g_settingsMessages{0};
 std::atomic<bool> g_stop{false};
 std::vector<std::thread> g_workers;
 UINT g_settingsUpdated = 0;
@@ -30,7 +31,7 @@ UINT g_settingsUpdated = 0;
 LRESULT CALLBACK CountMessages(int code, WPARAM wParam, LPARAM lParam) {
   if (code >= 0) {
     ++g_messages;
-    if (reinterpret_cast<const CWPRETSTRUCT*>(lParam)->message == g_settingsUpdated) ++g_reloads;
+    if (reinterpret_cast<const CWPRETSTRUCT*>(lParam)->message == g_settingsUpdated) ++g_settingsMessages;
   }
   return CallNextHookEx(nullptr, code, wParam, lParam);
 }
@@ -186,8 +187,9 @@ bool ChurnCommand(UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
     case kChurnWindows: result = g_windows.load(); return true;
     case kChurnRounds: result = g_rounds.load(); return true;
     case kChurnMessages: result = g_messages.load(); return true;
-    case kChurnReloads: result = g_reloads.load(); return true;
+    case kChurnSettingsMessages: result = g_settingsMessages.load(); return true;
     case kLibraryObjects: result = LibraryObjects(); return true;
+    case kLibraryReloads: result = LibraryReloads(); return true;
     case kCloseDuringAnimation:
       Register();
       result = CloseDuringAnimation();

@@ -3,7 +3,8 @@
 // control program applies changed settings again and again while reload
 // broadcasts storm, every effect on. Nothing may crash or hang, and each
 // helper's GDI objects (counted at the library's imports) come back to
-// where they started.
+// where they started. However many of a helper's windows a broadcast
+// reaches, on whichever threads, the library reads the settings once.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -17,6 +18,7 @@
 #include "churn_protocol.h"
 #include "cross_process_names.h"
 #include "drag_target_process.h"
+#include "reload_generation.h"
 #include "reliability_support.h"
 #include "test_bitmap.h"
 #include "vornal_process.h"
@@ -58,19 +60,24 @@ TEST_F(Churn, ProgramsSurviveAStormOfWindowsAndReloadsAndGiveTheirGdiObjectsBack
 
   // Counting starts with the pictures of one reload made under it.
   const UINT updated = RegisterWindowMessageA(kSettingsUpdatedMessage);
-  std::vector<LRESULT> objectsAtStart;
+  std::vector<LRESULT> objectsAtStart, readsAtStart;
   for (const auto& h : helpers) {
     ASSERT_EQ(h->Send(kLibraryMapped), 1);
     ASSERT_GE(h->Send(kLibraryObjects), 0);
+    const LRESULT readsBefore = h->Send(kLibraryReloads);
+    ASSERT_GE(readsBefore, 0);
     h->Send(updated);
     objectsAtStart.push_back(h->Send(kLibraryObjects));
     EXPECT_EQ(objectsAtStart.back(), 0) << "the pictures are the control program's, mapped";
+    readsAtStart.push_back(h->Send(kLibraryReloads));
+    ASSERT_EQ(readsAtStart.back() - readsBefore, 1) << "a reload asked of one window reads the settings once";
     ASSERT_EQ(h->Send(kChurnStart, kThreadsPerHelper), static_cast<LRESULT>(kThreadsPerHelper));
   }
 
   // The storm: an Apply with a changed opacity and window picture, then a
-  // burst of reload broadcasts, again and again; between them every
-  // program must answer.
+  // burst of reload broadcasts, each numbered as the control program
+  // numbers its own, again and again; between them every program must
+  // answer.
   const RunFor run(0, 0.35);
   const DWORD runMs = std::max<DWORD>(run.Milliseconds(), 45000);
   const ULONGLONG end = GetTickCount64() + runMs;
@@ -78,13 +85,17 @@ TEST_F(Churn, ProgramsSurviveAStormOfWindowsAndReloadsAndGiveTheirGdiObjectsBack
   ULONGLONG slowest = 0;
   Dice dice(1);
   std::uint32_t opacity = 0;
+  std::uint32_t generation = GetTickCount() ^ (GetCurrentProcessId() << 16);
   while (GetTickCount64() < end) {
     opacity = 100 + dice.Below(150);
     TypeText(Control(IDC_SpinEdit13), std::to_string(opacity));
     TypeText(Control(IDC_EditWindowWallpaper), pictures[applies % 2]);
     Click(Control(IDC_ButtonApply));
     ++applies;
-    for (int i = 0; i < 5; ++i, ++broadcasts) SendNotifyMessageA(HWND_BROADCAST, updated, 0, 0);
+    for (int i = 0; i < 5; ++i, ++broadcasts) {
+      generation = NextReloadGeneration(generation);
+      SendNotifyMessageA(HWND_BROADCAST, updated, generation, 0);
+    }
     for (const auto& h : helpers) {
       const ULONGLONG start = GetTickCount64();
       ASSERT_NE(h->Send(kChurnRounds, 0, 0, kAnswerLimitMs), -1) << "a helper stopped answering";
@@ -97,15 +108,25 @@ TEST_F(Churn, ProgramsSurviveAStormOfWindowsAndReloadsAndGiveTheirGdiObjectsBack
     }
   }
 
-  long windows = 0, messages = 0, reloads = 0, rounds = 0;
-  for (const auto& h : helpers) {
+  // Every Apply broadcast a generation of its own, and so did the test.
+  const long generations = applies + broadcasts;
+  long windows = 0, messages = 0, settingsMessages = 0, reloads = 0, rounds = 0;
+  for (std::size_t i = 0; i < helpers.size(); ++i) {
+    const auto& h = helpers[i];
     ASSERT_EQ(h->Send(kChurnStop, 0, 0, 60000), 1) << "the workers ended";
     EXPECT_GT(h->Send(kChurnRounds), 0) << "each helper made progress";
     windows += static_cast<long>(h->Send(kChurnWindows));
     rounds += static_cast<long>(h->Send(kChurnRounds));
     messages += static_cast<long>(h->Send(kChurnMessages));
-    reloads += static_cast<long>(h->Send(kChurnReloads));
+    settingsMessages += static_cast<long>(h->Send(kChurnSettingsMessages));
+    const long read = static_cast<long>(h->Send(kLibraryReloads) - readsAtStart[i]);
+    EXPECT_EQ(read, generations) << "helper " << i << ": settings reads, one per generation broadcast";
+    reloads += read;
   }
+  std::printf("churn: reloads per hooked program per broadcast: %.2f (%ld reads of the settings "
+              "in %d helpers for %ld generations)\n",
+              static_cast<double>(reloads) / (static_cast<double>(kHelpers) * generations), reloads,
+              kHelpers, generations);
   // The settings of the start again: the same three pictures. Nothing the
   // user applied was lost on the way.
   TypeText(Control(IDC_EditWindowWallpaper), pictures[0]);
@@ -134,10 +155,10 @@ TEST_F(Churn, ProgramsSurviveAStormOfWindowsAndReloadsAndGiveTheirGdiObjectsBack
   }
   EXPECT_FALSE(app.HasExited()) << "the control program ended";
   std::printf("churn: %d helper processes (%d threads each) and %zu of Wine's programs, %.0f s: "
-              "%ld windows in %ld rounds, %ld messages through the helpers' hooks, %ld reloads "
-              "in the helpers, %d applies, %d reload broadcasts; slowest answer %llu ms\n",
+              "%ld windows in %ld rounds, %ld messages through the helpers' hooks (%ld of them "
+              "settings-updated), %d applies, %d reload broadcasts; slowest answer %llu ms\n",
               kHelpers, static_cast<int>(kThreadsPerHelper), wine.size(), runMs / 1000.0, windows,
-              rounds, messages, reloads, applies, broadcasts, slowest);
+              rounds, messages, settingsMessages, applies, broadcasts, slowest);
 }
 
 }  // namespace
