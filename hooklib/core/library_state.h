@@ -15,6 +15,7 @@
 #include "core/published.h"
 #include "options/library_options.h"
 #include "options/version_flags.h"
+#include "reload_generation.h"
 
 namespace vornal::hooklib {
 
@@ -41,8 +42,10 @@ struct LibraryState {
   // hook thread, and read by every thread that runs the hook procedure.
   std::atomic<HHOOK> hookHandle{nullptr};
   UINT msgSettingsUpdated = kNoMessage;
-  // The generation of the last "Vornal_SettingsUpdated" that reloaded.
-  std::atomic<std::uint32_t> lastReloadGeneration{0};
+  // The generations of the last "Vornal_SettingsUpdated"s that reloaded,
+  // taken in turns (takingReload) by the threads the broadcasts reach.
+  RecentReloads recentReloads;
+  std::atomic<bool> takingReload{false};
   // What the library posts to the control program's box overlay.
   UINT msgBoxOpening = kNoMessage;
   UINT msgBoxClosing = kNoMessage;

@@ -59,6 +59,17 @@ HWND FindDesktopIconView() noexcept {
   return FindWindowExA(view, nullptr, "SysListView32", nullptr);
 }
 
+// Whether this thread reloads for the broadcast. The threads take turns,
+// so that of two that get the same broadcast at once only one reads the
+// settings; a turn is a few compares.
+bool ReloadTaken(std::uint32_t generation) noexcept {
+  if (generation == kReloadAlways) return true;
+  while (g_library.takingReload.exchange(true, std::memory_order_acquire)) YieldProcessor();
+  const bool taken = TakeReload(g_library.recentReloads, generation);
+  g_library.takingReload.store(false, std::memory_order_release);
+  return taken;
+}
+
 }  // namespace
 
 void ReadLibrarySettings() noexcept {
@@ -98,13 +109,7 @@ void ApplyLibrarySettings(const Settings& settings, bool processEnabled) noexcep
 }
 
 void OnSettingsUpdated(WPARAM generation) noexcept {
-  // Exchanged, so that of two threads that get the same broadcast at once
-  // only one reads the settings.
-  const auto wanted = static_cast<std::uint32_t>(generation);
-  if (wanted != kReloadAlways &&
-      !ReloadDue(g_library.lastReloadGeneration.exchange(wanted, std::memory_order_relaxed), wanted)) {
-    return;
-  }
+  if (!ReloadTaken(static_cast<std::uint32_t>(generation))) return;
   const FpuControlScope fpu;
   ReadLibrarySettings();
 }

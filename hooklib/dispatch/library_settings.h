@@ -21,7 +21,7 @@ void ApplyLibrarySettings(const Settings& settings, bool processEnabled) noexcep
 
 // The reaction to "Vornal_SettingsUpdated" of that generation (its
 // wParam): one reload per generation, however many of the process's
-// windows it reaches; every time for generation 0.
+// windows it reaches and on whichever threads; every time for generation 0.
 void OnSettingsUpdated(WPARAM generation) noexcept;
 
 // WM_SETTINGCHANGE for SPI_SETHIGHCONTRAST, which the system sends to

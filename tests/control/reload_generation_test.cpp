@@ -8,19 +8,32 @@ namespace vornal {
 namespace {
 
 TEST(ReloadGeneration, AProgramReloadsOncePerGenerationAndAlwaysForNone) {
+  // One program's broadcasts in the order its windows meet them.
   const struct {
     const char* name;
-    std::uint32_t lastTaken, generation;
+    std::uint32_t generation;
     bool due;
-  } rows[] = {
-      {"a new apply", 41, 42, true},
-      {"the same apply at another window", 42, 42, false},
-      {"an older sender's broadcast", 42, kReloadAlways, true},
-      {"again after one", kReloadAlways, kReloadAlways, true},
-      {"the first broadcast a program sees", kReloadAlways, 7, true},
-      {"a control program started again, from a smaller number", 900, 12, true},
+  } steps[] = {
+      {"the first broadcast a program sees", 42, true},
+      {"the same apply at another window", 42, false},
+      {"an older sender's broadcast", kReloadAlways, true},
+      {"again after one", kReloadAlways, true},
+      {"the next apply", 43, true},
+      {"the apply before, at a thread still behind", 42, false},
+      {"a control program started again, from a smaller number", 12, true},
   };
-  for (const auto& r : rows) EXPECT_EQ(ReloadDue(r.lastTaken, r.generation), r.due) << r.name;
+  RecentReloads recent;
+  for (const auto& step : steps) EXPECT_EQ(TakeReload(recent, step.generation), step.due) << step.name;
+}
+
+TEST(ReloadGeneration, AThreadBehindByEveryKeptGenerationReadsOnceMore) {
+  RecentReloads recent;
+  for (std::uint32_t g = 1; g <= RecentReloads::kKept + 1; ++g) ASSERT_TRUE(TakeReload(recent, g)) << g;
+  const struct {
+    std::uint32_t generation;
+    bool due;
+  } rows[] = {{2, false}, {RecentReloads::kKept + 1, false}, {1, true}};
+  for (const auto& r : rows) EXPECT_EQ(TakeReload(recent, r.generation), r.due) << "generation " << r.generation;
 }
 
 TEST(ReloadGeneration, TheNextGenerationIsNeverTheOneThatMeansAlways) {
