@@ -31,7 +31,7 @@ namespace {
 
 constexpr int kPrograms = 10;
 constexpr WPARAM kHiddenWindowsEach = 30;
-constexpr int kRoundsEachWay = 5;
+constexpr int kRoundsEachWay = 7;
 // Far beyond any reload: a program that shows nothing new by then never will.
 constexpr auto kShowLimit = std::chrono::seconds(60);
 
