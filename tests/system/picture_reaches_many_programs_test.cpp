@@ -17,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "churn_protocol.h"
 #include "cross_process_names.h"
 #include "drag_target_process.h"
 #include "installed_hook.h"
@@ -70,6 +71,13 @@ long MsUntilEveryOneShows(const std::vector<std::unique_ptr<DragTargetProcess>>&
       std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start).count());
 }
 
+// The library's settings reads in all the helpers so far.
+long Reads(const std::vector<std::unique_ptr<DragTargetProcess>>& helpers) {
+  long reads = 0;
+  for (const auto& h : helpers) reads += static_cast<long>(h->Send(kLibraryReloads));
+  return reads;
+}
+
 long Median(std::vector<long> values) {
   std::sort(values.begin(), values.end());
   return values[values.size() / 2];
@@ -108,27 +116,33 @@ TEST_F(PictureReachesManyPrograms, EveryProgramShowsEachNewPictureWithOrWithoutA
     ASSERT_EQ(h.Send(kMakeHiddenWindows, kHiddenWindowsEach), static_cast<LRESULT>(kHiddenWindowsEach));
     h.Send(kLibraryMapped);  // the library arrives with the first hooked message
     ASSERT_TRUE(Shows(h, kPictures[0])) << "helper " << i << " before any change";
+    ASSERT_EQ(h.Send(kLibraryReloads), 0) << "counting starts";
   }
   const auto startMs = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - started);
 
   std::uint32_t generation = GetTickCount() ^ (GetCurrentProcessId() << 16);
   std::vector<long> perWindow, perProgram;
+  long reads[2] = {};  // with a reload per window, with one per program
   for (int round = 0; round < 2 * kRoundsEachWay; ++round) {
     const bool everyWindow = round % 2 == 0;
     const int next = (round + 1) % 2;
     SetSettingsText("WindowWallpaper", paths[next].c_str());
     ASSERT_TRUE(publisher.Publish({paths[next], "", ""}));
     if (!everyWindow) generation = NextReloadGeneration(generation);
+    const long readsBefore = Reads(helpers);
     const long ms = MsUntilEveryOneShows(helpers, kPictures[next], everyWindow ? kReloadAlways : generation);
     ASSERT_GE(ms, 0) << "round " << round << (everyWindow ? ", a reload per window" : ", one reload per program")
                      << ": a program did not show the new picture within "
                      << std::chrono::duration_cast<std::chrono::seconds>(kShowLimit).count() << " s";
     (everyWindow ? perWindow : perProgram).push_back(ms);
+    reads[everyWindow ? 0 : 1] += Reads(helpers) - readsBefore;
   }
+  const double broadcasts = static_cast<double>(kPrograms) * kRoundsEachWay;
   std::printf("%d programs (%d hidden top-level windows each, started in %lld ms) show a new picture: "
-              "%ld ms with a reload per window, %ld ms with one reload per program (median of %d)\n",
+              "%ld ms with a reload per window, %ld ms with one reload per program (median of %d); "
+              "reads of the settings per program per broadcast: %.1f and %.1f\n",
               kPrograms, static_cast<int>(kHiddenWindowsEach), static_cast<long long>(startMs.count()),
-              Median(perWindow), Median(perProgram), kRoundsEachWay);
+              Median(perWindow), Median(perProgram), kRoundsEachWay, reads[0] / broadcasts, reads[1] / broadcasts);
 }
 
 }  // namespace
