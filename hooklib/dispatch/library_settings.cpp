@@ -64,7 +64,10 @@ HWND FindDesktopIconView() noexcept {
 // settings; a turn is a few compares.
 bool ReloadTaken(std::uint32_t generation) noexcept {
   if (generation == kReloadAlways) return true;
-  while (g_library.takingReload.exchange(true, std::memory_order_acquire)) YieldProcessor();
+  // The other thread holds the turn for a few compares; should it be
+  // preempted inside them, this one gives up its time slice rather than
+  // spin through it.
+  while (g_library.takingReload.exchange(true, std::memory_order_acquire)) SwitchToThread();
   const bool taken = TakeReload(g_library.recentReloads, generation);
   g_library.takingReload.store(false, std::memory_order_release);
   return taken;
