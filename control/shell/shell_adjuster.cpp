@@ -47,9 +47,25 @@ void ShellAdjuster::Restore() {
   RestoreSystemColours();
 }
 
+void ShellAdjuster::Refresh() {
+  const ShellMessenger::Operation operation(link_);
+  LocateShellWindows();
+  NoteIconTextColour();
+  // The icon text as the last apply asked for it; with the option off the
+  // shell's colours are its own, whatever its new look gives them.
+  if (options_.iconTextClear) ApplyDesktopIconText();
+  // A taskbar that has just been made is opaque: only a transparent one is
+  // given its opacity again.
+  if (taskbarLayered_) SetTaskbarAlpha(true, taskbarAlpha_);
+}
+
 bool ShellAdjuster::TaskbarAnswers() {
-  HWND tray = FindWindowA("Shell_TrayWnd", nullptr);
-  return tray == nullptr || link_.Answers(tray);
+  // The notify-icon call sends to the first window of the taskbar's class,
+  // which may be another program's; both must answer for it not to wait.
+  LocateShellWindows();
+  HWND first = FindWindowA("Shell_TrayWnd", nullptr);
+  return (shell_.taskbar == nullptr || link_.Answers(shell_.taskbar)) &&
+         (first == nullptr || first == shell_.taskbar || link_.Answers(first));
 }
 
 void ShellAdjuster::StopTimers() {

@@ -11,6 +11,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "shell/shell_messenger.h"
 #include "shell/shell_options.h"
@@ -18,9 +19,11 @@
 
 namespace vornal {
 
-// The shell's windows that the program adjusts; null where not found.
+// The shell's windows that the program adjusts, all of the shell's own
+// process; null (or none) where not found.
 struct ShellWindows {
-  HWND taskbar = nullptr;          // TaskbarWnd
+  HWND taskbar = nullptr;          // TaskbarWnd: the main taskbar
+  std::vector<HWND> taskbars;      // the main one first, then those of other monitors
   HWND startButton = nullptr;      // StartButtonWnd
   HWND desktopListView = nullptr;  // DesktopListView
 };
@@ -52,23 +55,29 @@ class ShellAdjuster {
   // Finds the shell's windows again: the shell may have restarted, or come
   // up after the program.
   void LocateShellWindows();
+  // After the shell has restarted or changed its look (it then shows its
+  // own opacity and icon colours again): finds its windows again and gives
+  // them the taskbar opacity last set and the icon text of the last apply.
+  void Refresh();
   // Brings the shell in line with the options: system colours, desktop
   // icon text, Start caption, and the timers that keep them in force.
   void Apply(const ShellOptions& options);
   // High contrast has gone on or off since the last apply: the system
   // colours follow at once, the rest waits for the next apply.
   void SetHighContrast(bool on);
-  // The taskbar's opacity, at once (the dialog previews it live).
+  // The opacity of every taskbar of the shell, at once (the dialog
+  // previews it live).
   void SetTaskbarAlpha(bool layered, int alpha);
   // Puts back what the program changed: the icon text colours, the
-  // taskbar's opacity and the system colours.
+  // taskbars' opacity and the system colours.
   void Restore();
 
   // The timers' ticks: the icon text repaired, the Start caption refreshed.
   void TimerDeskTimer();
   void TimerStartTimer();
 
-  // Whether the taskbar answers now (the notify-icon calls wait for it).
+  // Whether the taskbar answers now (the notify-icon calls wait for it):
+  // the shell's own, and the one the notify-icon call finds by class.
   bool TaskbarAnswers();
   // The messenger of every send to the shell, for operations that span
   // more than the adjuster (an apply also tells the tray icon).
@@ -96,6 +105,7 @@ class ShellAdjuster {
   void RestoreSystemColours();
   std::uint64_t FreePhysicalMemory() const;
   void StopTimers();
+  void SetLayered(HWND taskbar, bool layered, int alpha);
 
   ShellMessenger link_;
   ShellWindows shell_;
@@ -105,6 +115,7 @@ class ShellAdjuster {
   // Whether the last change of the taskbar made it transparent: only then
   // is there anything to put back.
   bool taskbarLayered_ = false;
+  int taskbarAlpha_ = 255;
   SetLayeredProc setLayeredWindowAttributes_ = nullptr;
   GlobalMemoryStatusExProc globalMemoryStatusEx_ = nullptr;
   TimerWindow timers_;

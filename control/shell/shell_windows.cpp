@@ -1,24 +1,69 @@
-// Finding the shell's windows that the program adjusts, by their classes.
+// Finding the shell's windows that the program adjusts: the taskbars and
+// the desktop hosts of the shell's own process (see shell_window_choice.h),
+// the icon view inside a host, the Start button on the main taskbar.
+// Listing windows and reading their classes and processes sends nothing.
 #include <windows.h>
 #include <commctrl.h>
 
+#include <cstring>
+
+#include "callback_guard.h"
 #include "shell/shell_adjuster.h"
+#include "shell/shell_window_choice.h"
 
 namespace vornal {
+namespace {
+
+constexpr const char* kShellClasses[] = {"Shell_TrayWnd", "Shell_SecondaryTrayWnd", "Progman",
+                                         "WorkerW"};
+
+std::uint32_t ProcessOf(HWND window) {
+  DWORD process = 0;
+  if (window != nullptr) GetWindowThreadProcessId(window, &process);
+  return process;
+}
+
+// Notes the top-level windows of the shell's classes. Out of memory the
+// list ends there: windows not listed are not adjusted.
+BOOL CALLBACK NoteShellClassWindow(HWND window, LPARAM param) noexcept {
+  auto* windows = reinterpret_cast<std::vector<TopWindow>*>(param);
+  return Guarded([&] {
+    char name[32] = {};
+    GetClassNameA(window, name, sizeof name);
+    for (const char* shellClass : kShellClasses) {
+      if (std::strcmp(name, shellClass) == 0) {
+        windows->push_back({reinterpret_cast<std::uintptr_t>(window), name, ProcessOf(window)});
+        break;
+      }
+    }
+    return TRUE;
+  }, FALSE);
+}
+
+HWND ChildOfClass(HWND parent, const char* className) {
+  // A null parent would search the top-level windows instead.
+  return parent != nullptr ? FindWindowExA(parent, nullptr, className, nullptr) : nullptr;
+}
+
+HWND AsWindow(std::uintptr_t id) { return reinterpret_cast<HWND>(id); }
+
+}  // namespace
 
 void ShellAdjuster::LocateShellWindows() {
-  shell_.desktopListView = FindWindowA("Progman", nullptr);
-  if (shell_.desktopListView != nullptr) {
-    shell_.desktopListView =
-        FindWindowExA(shell_.desktopListView, nullptr, "SHELLDLL_DefView", nullptr);
+  std::vector<TopWindow> windows;
+  EnumWindows(NoteShellClassWindow, reinterpret_cast<LPARAM>(&windows));
+  const ShellWindowChoice choice =
+      ChooseShellWindows(windows, ShellProcess(ProcessOf(GetShellWindow()), windows));
+
+  shell_.taskbars.clear();
+  for (std::uintptr_t id : choice.taskbars) shell_.taskbars.push_back(AsWindow(id));
+  shell_.taskbar = AsWindow(choice.mainTaskbar);
+  shell_.startButton = ChildOfClass(shell_.taskbar, "Button");
+  shell_.desktopListView = nullptr;
+  for (std::uintptr_t host : choice.desktopHosts) {
+    shell_.desktopListView = ChildOfClass(ChildOfClass(AsWindow(host), "SHELLDLL_DefView"), "SysListView32");
+    if (shell_.desktopListView != nullptr) break;
   }
-  if (shell_.desktopListView != nullptr) {
-    shell_.desktopListView =
-        FindWindowExA(shell_.desktopListView, nullptr, "SysListView32", nullptr);
-  }
-  shell_.taskbar = FindWindowA("Shell_TrayWnd", nullptr);
-  shell_.startButton =
-      shell_.taskbar != nullptr ? FindWindowExA(shell_.taskbar, nullptr, "Button", nullptr) : nullptr;
 
   // The caption that "Do not modify" puts back is the one the Start button
   // had when the program first saw it: at start-up, or later when the

@@ -1,4 +1,5 @@
-// The taskbar's opacity: a layered style with a constant alpha, or none.
+// The taskbars' opacity: a layered style with a constant alpha, or none,
+// on every taskbar of the shell alike.
 #include <windows.h>
 
 #include "shell/shell_adjuster.h"
@@ -8,8 +9,12 @@ namespace vornal {
 void ShellAdjuster::SetTaskbarAlpha(bool layered, int alpha) {
   const ShellMessenger::Operation operation(link_);
   taskbarLayered_ = layered;
-  HWND taskbar = shell_.taskbar;
-  if (taskbar == nullptr || setLayeredWindowAttributes_ == nullptr) return;
+  taskbarAlpha_ = alpha;
+  if (setLayeredWindowAttributes_ == nullptr) return;
+  for (HWND taskbar : shell_.taskbars) SetLayered(taskbar, layered, alpha);
+}
+
+void ShellAdjuster::SetLayered(HWND taskbar, bool layered, int alpha) {
   // Changing another program's window style sends it the style-change
   // messages and waits for them: only a taskbar that answers is touched.
   if (!link_.Answers(taskbar)) return;
