@@ -48,6 +48,7 @@ void FormMain::ApplySettings() {
   SetMenuChecked(IDM_TaskbarTransparent1, settings_.Get(Check::TaskbarTransparent));
   SetMenuChecked(IDM_DesktopTransparent1, settings_.Get(Check::DesktopIconText));
   RedrawDesktop1Click();
+  ShowMissingShellWindows();
 
   ShowWindow(panel, SW_HIDE);
   SetCursor(previousCursor != nullptr ? previousCursor : LoadCursor(nullptr, IDC_ARROW));

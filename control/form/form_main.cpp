@@ -197,16 +197,21 @@ LRESULT CALLBACK FormMain::SubclassWindowProc(HWND window, UINT message, WPARAM 
       }
       if (message == self->msgTaskbarCreated_ && self->trayReady_) {
         // The shell has restarted: the icon and every adjustment are gone.
+        // The icon goes back at once; the adjustments once the shell has
+        // made all its windows.
         const ShellMessenger::Operation operation(self->shell_.Messenger());
         self->tray_.Add();
-        self->shell_.LocateShellWindows();
-        self->ApplySettings();
-        self->SpinEdit14Change();
+        self->ShellChanged();
         return 0;
       }
       // Before the start-up apply, that apply reads high contrast itself.
       if (message == WM_SETTINGCHANGE && wParam == SPI_SETHIGHCONTRAST && self->trayReady_) {
         self->OnHighContrastChanged();
+      }
+      // A new theme or setting makes the shell draw its windows afresh, in
+      // its own opacity and colours.
+      if ((message == WM_SETTINGCHANGE || message == WM_THEMECHANGED) && self->trayReady_) {
+        self->ShellChanged();
       }
     }
     return passOn();
@@ -289,6 +294,9 @@ INT_PTR FormMain::HandleDialogMessage(UINT message, WPARAM wParam, LPARAM lParam
   INT_PTR result = FALSE;
   if (HandleControlMessage(message, wParam, lParam, result)) return result;
   switch (message) {
+    case WM_TIMER:
+      if (wParam == kShellRefreshTimerId) ShellRefreshTimer();
+      return TRUE;
     case kTrayCallbackMessage:
       if (trayReady_) OnTrayNotification(lParam);
       return FALSE;  // the default handling follows in every case
@@ -458,6 +466,7 @@ void FormMain::FormShow() {
   ShowAnimationSwitch();
   ShowHighContrastNotes(HighContrast());
   UpdateEnableds();
+  ShowMissingShellWindows();
   SetFocus(GetDlgItem(form_, IDC_BitBtnOK));
 }
 

@@ -17,6 +17,7 @@
 #include "os_version.h"
 #include "settings_record.h"
 #include "settings_store.h"
+#include "shell/missing_shell_windows.h"
 #include "shell/shell_adjuster.h"
 #include "tray/tray_icon.h"
 
@@ -99,6 +100,13 @@ class FormMain {
 
   // Bringing the running system in line with the record.
   void ApplySettings();
+  // The shell has restarted or changed its look: its windows are found
+  // and adjusted again a moment later, once for a burst of such news.
+  void ShellChanged();
+  void ShellRefreshTimer();
+  static constexpr UINT_PTR kShellRefreshTimerId = 1;  // a timer of the form's window
+  // Says which options on lack their shell window, each once.
+  void ShowMissingShellWindows();
 
   // The live previews and the colour swatches.
   void SpinEdit14Change();
@@ -202,7 +210,8 @@ class FormMain {
   bool showRequested_ = false;  // a show request came during start-up
   bool osXPOrLater_ = false;
   bool os98Or2000OrLater_ = false;
-
+  bool shellRefreshPending_ = false;
+  ShellPartFlags missingReported_{};  // the notes that stand in the dialog
 
   Settings settings_ = DefaultSettings();
   std::array<std::uint32_t, 3> shapeColours_{};

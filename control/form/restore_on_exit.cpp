@@ -8,6 +8,9 @@ namespace vornal {
 
 void FormMain::RestoreOnExit() {
   const ShellMessenger::Operation operation(shell_.Messenger());
+  // A refresh still to come would undo what is put back here.
+  KillTimer(form_, kShellRefreshTimerId);
+  shellRefreshPending_ = false;
   tray_.Delete();
   shell_.Restore();
   patch_.SwitchOff();

@@ -175,6 +175,11 @@
 #define IDC_LabelAnimationsOff 1584
 #define IDC_LabelAppExDefault 1585
 #define IDC_LabelStartCaptionOff 1586
+// On the taskbar, desktop icon text and Start caption sheets, shown while
+// the option is on but the shell's window for it was not found.
+#define IDC_LabelTaskbarMissing 1587
+#define IDC_LabelIconViewMissing 1588
+#define IDC_LabelStartButtonMissing 1589
 // On the three wallpaper pages and System Colours, shown only while the
 // system's high contrast is on.
 #define IDC_LabelHighContrastWindow 1590
