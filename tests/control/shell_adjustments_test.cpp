@@ -88,6 +88,50 @@ TEST_F(ShellAdjustments, TaskbarOpacityFollowsTheDialogAtOnce) {
       << "the new taskbar is made transparent again";
 }
 
+TEST_F(ShellAdjustments, OnlyTheShellsTaskbarsFollowTheDialogAndAllComeBack) {
+  StandInShell shell(kSecondaryTaskbarMode);
+  StandInShell replacement(kReplacementMode);
+  ASSERT_EQ(shell.Send(kIsShell), 1) << "the stand-in's desktop is the system's shell window";
+  Launch();
+  // The shell's main and second taskbar, then the replacement's.
+  const auto alphas = [&] {
+    return std::vector<int>{shell.TaskbarAlpha(), StandInShell::TaskbarAlpha(shell.SecondaryTaskbar()),
+                            replacement.TaskbarAlpha()};
+  };
+  const std::vector<int> transparent{220, 220, -1};
+  const std::vector<int> opaque{-1, -1, -1};
+
+  Press(IDC_CheckBox15);
+  EXPECT_EQ(alphas(), transparent);
+  Press(IDC_CheckBox15);
+  EXPECT_EQ(alphas(), opaque) << "unchecking";
+  Press(IDC_CheckBox15);
+  Press(IDC_ButtonApply);
+  shell.Send(kRestartShell);
+  EXPECT_TRUE(WaitFor([&] { return alphas() == transparent; }))
+      << "after a restart of the shell: " << ::testing::PrintToString(alphas());
+  PostMessageA(form, WM_COMMAND, IDM_Exit1, 0);
+  ASSERT_TRUE(app.HasExited(20000));
+  EXPECT_EQ(alphas(), opaque) << "Exit";
+}
+
+TEST_F(ShellAdjustments, AnOptionWithoutItsShellWindowSaysSoUntilTheShellComes) {
+  ResetSettingsKey();
+  SetSettingsDword(ValueNameOf(Check::TaskbarTransparent), 1);
+  SetSettingsDword(ValueNameOf(Check::DesktopIconText), 1);
+  Launch();
+  const auto shown = [&](int id) { return (GetWindowLongA(Control(id), GWL_STYLE) & WS_VISIBLE) != 0; };
+  EXPECT_TRUE(shown(IDC_LabelTaskbarMissing));
+  EXPECT_EQ(WindowText(Control(IDC_LabelTaskbarMissing)), "The taskbar was not found: its opacity is not changed.");
+  EXPECT_TRUE(shown(IDC_LabelIconViewMissing));
+  EXPECT_FALSE(shown(IDC_LabelStartButtonMissing)) << "Wine reports Windows 7: no caption is drawn";
+
+  StandInShell shell;
+  shell.Send(kRestartShell);  // announces the new shell, pressing nothing in the dialog
+  EXPECT_TRUE(WaitFor([&] { return shell.TaskbarAlpha() == 220; })) << shell.TaskbarAlpha();
+  EXPECT_TRUE(WaitFor([&] { return !shown(IDC_LabelTaskbarMissing) && !shown(IDC_LabelIconViewMissing); }));
+}
+
 TEST_F(ShellAdjustments, DesktopIconCaptionsAreKeptTransparent) {
   const COLORREF chosen = RGB(1, 2, 3);
   ResetSettingsKey();

@@ -17,7 +17,12 @@ using namespace vornal::test;
 
 struct Shell {
   bool ordinary = false;
+  bool replacement = false;  // a taskbar replacement: its own tray only
+  bool secondary = false;    // a second taskbar, as for a second monitor
+  bool workerW = false;      // the icon view under a "WorkerW"
   HWND tray = nullptr;
+  HWND secondaryTray = nullptr;
+  HWND worker = nullptr;
   HWND start = nullptr;
   HWND progman = nullptr;
   HWND view = nullptr;        // the icon view, or the ordinary window
@@ -87,6 +92,12 @@ void CreateShellWindows(HINSTANCE instance) {
     g_shell.view = CreateWindowExA(0, "VornalStandInWindow", "Vornal stand-in window",
                                    WS_OVERLAPPEDWINDOW | WS_VISIBLE, width - 260, 40, 220, 160,
                                    nullptr, nullptr, instance, nullptr);
+  } else if (g_shell.replacement) {
+    // Topmost and made last, so that FindWindow meets it before the shell's.
+    g_shell.tray = CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, "Shell_TrayWnd", "",
+                                   WS_POPUP | WS_VISIBLE, 0, 0, width, 30, nullptr, nullptr,
+                                   instance, nullptr);
+    return;
   } else {
     // Topmost, so that FindWindow meets it before any tray window of the
     // system itself.
@@ -98,12 +109,30 @@ void CreateShellWindows(HINSTANCE instance) {
     g_shell.progman = CreateWindowExA(WS_EX_TOOLWINDOW, "Progman", "Program Manager",
                                       WS_POPUP | WS_VISIBLE, 0, 0, 200, 150, nullptr, nullptr,
                                       instance, nullptr);
+    if (g_shell.secondary) {
+      g_shell.secondaryTray = CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, "Shell_SecondaryTrayWnd",
+                                              "", WS_POPUP | WS_VISIBLE, 0, height - 60, width, 30,
+                                              nullptr, nullptr, instance, nullptr);
+    }
+    HWND host = g_shell.progman;
+    if (g_shell.workerW) {
+      g_shell.worker = CreateWindowExA(WS_EX_TOOLWINDOW, "WorkerW", "", WS_POPUP | WS_VISIBLE, 0, 0,
+                                       200, 150, nullptr, nullptr, instance, nullptr);
+      host = g_shell.worker;
+    }
     HWND defView = CreateWindowExA(0, "SHELLDLL_DefView", "", WS_CHILD | WS_VISIBLE, 0, 0, 200,
-                                   150, g_shell.progman, nullptr, instance, nullptr);
+                                   150, host, nullptr, instance, nullptr);
     g_shell.view = CreateWindowExA(0, WC_LISTVIEWA, "FolderView", WS_CHILD | WS_VISIBLE | LVS_ICON,
                                    0, 0, 200, 150, defView, nullptr, instance, nullptr);
     g_shell.startProc = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrA(g_shell.start, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(StartProc)));
+    // As the Windows shell does: its desktop window is the one the system
+    // names as the shell's. Only one process can be it at a time.
+    using SetShellWindowProc = BOOL(WINAPI*)(HWND);
+    if (auto set = reinterpret_cast<SetShellWindowProc>(reinterpret_cast<void*>(
+            GetProcAddress(GetModuleHandleA("user32.dll"), "SetShellWindow")))) {
+      set(g_shell.progman);
+    }
   }
   g_shell.viewProc = reinterpret_cast<WNDPROC>(
       SetWindowLongPtrA(g_shell.view, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ViewProc)));
@@ -111,7 +140,7 @@ void CreateShellWindows(HINSTANCE instance) {
 }
 
 void DestroyShellWindows() {
-  for (HWND* w : {&g_shell.tray, &g_shell.progman}) {
+  for (HWND* w : {&g_shell.tray, &g_shell.secondaryTray, &g_shell.progman, &g_shell.worker}) {
     if (*w != nullptr) DestroyWindow(*w);
     *w = nullptr;
   }
@@ -138,6 +167,7 @@ LRESULT CALLBACK ControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
     case kStartCaptionWrites: return g_shell.startWrites;
     case kSysColourChanges: return g_shell.colourChanges;
     case kLastTrayTip: return g_shell.lastTip;
+    case kIsShell: return g_shell.progman != nullptr && GetShellWindow() == g_shell.progman;
     case WM_SYSCOLORCHANGE:
       ++g_shell.colourChanges;
       return 0;
@@ -163,10 +193,15 @@ bool Register(HINSTANCE instance, const char* name, WNDPROC proc, int background
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
   g_shell.ordinary = std::strstr(commandLine, kOrdinaryMode) != nullptr;
+  g_shell.replacement = std::strstr(commandLine, kReplacementMode) != nullptr;
+  g_shell.secondary = std::strstr(commandLine, kSecondaryTaskbarMode) != nullptr;
+  g_shell.workerW = std::strstr(commandLine, kWorkerWMode) != nullptr;
   INITCOMMONCONTROLSEX icc{sizeof icc, ICC_LISTVIEW_CLASSES};
   InitCommonControlsEx(&icc);
   if (!Register(instance, kStandInControlClass, ControlProc, COLOR_WINDOW) ||
       !Register(instance, "Shell_TrayWnd", TrayProc, COLOR_BTNFACE) ||
+      !Register(instance, "Shell_SecondaryTrayWnd", DefWindowProcA, COLOR_BTNFACE) ||
+      !Register(instance, "WorkerW", DefWindowProcA, COLOR_BACKGROUND) ||
       !Register(instance, "Progman", DefWindowProcA, COLOR_BACKGROUND) ||
       !Register(instance, "SHELLDLL_DefView", DefWindowProcA, COLOR_BACKGROUND) ||
       !Register(instance, "VornalStandInWindow", DefWindowProcA, COLOR_WINDOW)) {

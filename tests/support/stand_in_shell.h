@@ -5,6 +5,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <initializer_list>
+
 #include "helper_process.h"
 #include "stand_in_shell_protocol.h"
 
@@ -15,11 +17,15 @@ class StandInShell : public HelperProcess {
   explicit StandInShell(const char* mode = "")
       : HelperProcess("vornal_stand_in_shell.exe", kStandInControlClass, mode) {}
 
-  HWND Taskbar() const { return Own(FindWindowA("Shell_TrayWnd", nullptr)); }
+  HWND Taskbar() const { return OwnTopLevel("Shell_TrayWnd"); }
+  HWND SecondaryTaskbar() const { return OwnTopLevel("Shell_SecondaryTrayWnd"); }
   HWND StartButton() const { return FindWindowExA(Taskbar(), nullptr, "Button", nullptr); }
   HWND IconView() const {
-    HWND w = FindWindowExA(Own(FindWindowA("Progman", nullptr)), nullptr, "SHELLDLL_DefView", nullptr);
-    return FindWindowExA(w, nullptr, "SysListView32", nullptr);
+    for (const char* host : {"Progman", "WorkerW"}) {
+      HWND w = FindWindowExA(OwnTopLevel(host), nullptr, "SHELLDLL_DefView", nullptr);
+      if (w != nullptr) return FindWindowExA(w, nullptr, "SysListView32", nullptr);
+    }
+    return nullptr;
   }
   COLORREF IconColour(UINT message) const {
     DWORD_PTR c = 0;
@@ -30,8 +36,8 @@ class StandInShell : public HelperProcess {
     return IconColour(LVM_GETTEXTBKCOLOR) == textBk && IconColour(LVM_GETTEXTCOLOR) == text;
   }
   // The taskbar's constant alpha, or -1 while it is not layered.
-  int TaskbarAlpha() const {
-    HWND bar = Taskbar();
+  int TaskbarAlpha() const { return TaskbarAlpha(Taskbar()); }
+  static int TaskbarAlpha(HWND bar) {
     if ((GetWindowLongPtrA(bar, GWL_EXSTYLE) & WS_EX_LAYERED) == 0) return -1;
     BYTE alpha = 0;
     DWORD flags = 0;
@@ -39,11 +45,15 @@ class StandInShell : public HelperProcess {
   }
 
  private:
-  // Only the stand-in's windows count, never a shell window of the system.
-  HWND Own(HWND window) const {
-    DWORD pid = 0;
-    GetWindowThreadProcessId(window, &pid);
-    return pid == ProcessId() ? window : nullptr;
+  // Only the stand-in's windows count, never a shell window of the system
+  // or of another stand-in.
+  HWND OwnTopLevel(const char* className) const {
+    for (HWND w = nullptr; (w = FindWindowExA(nullptr, w, className, nullptr)) != nullptr;) {
+      DWORD pid = 0;
+      GetWindowThreadProcessId(w, &pid);
+      if (pid == ProcessId()) return w;
+    }
+    return nullptr;
   }
 };
 

@@ -1,9 +1,13 @@
 // How the tests drive vornal_stand_in_shell.exe, a program that plays the
 // Windows shell for the control program: a taskbar "Shell_TrayWnd" with a
 // Start "Button", and "Progman" holding "SHELLDLL_DefView" holding a real
-// "SysListView32" for the desktop icons. Started with the argument
-// "ordinary" it makes one plain program window instead. Either way it can be
-// told to stop answering, as a frozen program does.
+// "SysListView32" for the desktop icons; its "Progman" is the system's
+// shell window (SetShellWindow), as the Windows shell's is. Started with
+// the argument "ordinary" it makes one plain program window instead; with
+// "replacement" only a taskbar, as a taskbar replacement does. "secondary"
+// adds a second taskbar "Shell_SecondaryTrayWnd", "workerw" puts the icon
+// view under a top-level "WorkerW" instead. Either way it can be told to
+// stop answering, as a frozen program does.
 #pragma once
 
 #include <windows.h>
@@ -12,6 +16,9 @@ namespace vornal::test {
 
 inline constexpr char kStandInControlClass[] = "VornalStandInShellControl";
 inline constexpr char kOrdinaryMode[] = "ordinary";
+inline constexpr char kReplacementMode[] = "replacement";
+inline constexpr char kSecondaryTaskbarMode[] = "secondary";
+inline constexpr char kWorkerWMode[] = "workerw";
 
 // Messages to the stand-in's control window; the answer is the result of
 // SendMessage.
@@ -31,6 +38,8 @@ enum : UINT {
   kSysColourChanges,
   // Index in kTrayTips of the last tip the tray was given, -1 for none.
   kLastTrayTip,
+  // 1 while its "Progman" is the system's shell window.
+  kIsShell,
 };
 
 // The caption colours that the stand-in's icon view starts with and that

@@ -70,5 +70,16 @@ TEST(ShellAdjuster, AShellThatComesUpLaterGetsItsOwnCaptionColourBack) {
   EXPECT_EQ(adjuster.Saved().startCaption, kShellStartCaption);
 }
 
+TEST(ShellAdjuster, FindsTheIconViewUnderWorkerW) {
+  StandInShell shell(kWorkerWMode);
+  ASSERT_NE(shell.IconView(), nullptr);
+  ShellAdjuster adjuster;
+  adjuster.NoteShellAtStart();
+  adjuster.Apply(IconTextClear());
+  EXPECT_EQ(adjuster.Windows().desktopListView, shell.IconView());
+  EXPECT_TRUE(shell.IconColoursAre(CLR_NONE, kChosen))
+      << "caption colour " << std::hex << shell.IconColour(LVM_GETTEXTCOLOR);
+}
+
 }  // namespace
 }  // namespace vornal::test
