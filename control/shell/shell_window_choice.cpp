@@ -2,12 +2,13 @@
 
 namespace vornal {
 
-std::uint32_t ShellProcess(std::uint32_t shellWindowProcess, const std::vector<TopWindow>& windows) {
+std::uint32_t ShellProcess(std::uint32_t shellWindowProcess, const std::vector<TopWindow>& windows,
+                           std::uint32_t desktopWindowProcess) {
   if (shellWindowProcess != 0) return shellWindowProcess;
   for (const TopWindow& w : windows) {
     if (w.className == "Progman" && w.process != 0) return w.process;
   }
-  return 0;
+  return desktopWindowProcess;
 }
 
 ShellWindowChoice ChooseShellWindows(const std::vector<TopWindow>& windows,

@@ -22,9 +22,12 @@ struct TopWindow {
 
 // The shell's process: that of the window the system names as the shell
 // (GetShellWindow), or else that of the first "Progman" window, which the
-// Windows shell always makes; 0 where there is neither: then no process
-// counts as the shell, and nothing of the shell is adjusted.
-std::uint32_t ShellProcess(std::uint32_t shellWindowProcess, const std::vector<TopWindow>& windows);
+// Windows shell always makes, or else that of the desktop window itself.
+// The last is Wine's shell (its explorer draws the desktop and keeps a
+// taskbar); on Windows it is a system process with no taskbar, so that
+// without a shell nothing is adjusted. 0 for none of them.
+std::uint32_t ShellProcess(std::uint32_t shellWindowProcess, const std::vector<TopWindow>& windows,
+                           std::uint32_t desktopWindowProcess);
 
 struct ShellWindowChoice {
   // Every taskbar of the shell: its main one ("Shell_TrayWnd") first, then

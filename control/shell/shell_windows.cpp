@@ -53,7 +53,8 @@ void ShellAdjuster::LocateShellWindows() {
   std::vector<TopWindow> windows;
   EnumWindows(NoteShellClassWindow, reinterpret_cast<LPARAM>(&windows));
   const ShellWindowChoice choice =
-      ChooseShellWindows(windows, ShellProcess(ProcessOf(GetShellWindow()), windows));
+      ChooseShellWindows(windows, ShellProcess(ProcessOf(GetShellWindow()), windows,
+                                               ProcessOf(GetDesktopWindow())));
 
   shell_.taskbars.clear();
   for (std::uintptr_t id : choice.taskbars) shell_.taskbars.push_back(AsWindow(id));

@@ -117,19 +117,20 @@ TEST_F(ShellAdjustments, OnlyTheShellsTaskbarsFollowTheDialogAndAllComeBack) {
 
 TEST_F(ShellAdjustments, AnOptionWithoutItsShellWindowSaysSoUntilTheShellComes) {
   ResetSettingsKey();
-  SetSettingsDword(ValueNameOf(Check::TaskbarTransparent), 1);
   SetSettingsDword(ValueNameOf(Check::DesktopIconText), 1);
+  SetSettingsDword(ValueNameOf(Colour::IconText), RGB(1, 2, 3));
   Launch();
   const auto shown = [&](int id) { return (GetWindowLongA(Control(id), GWL_STYLE) & WS_VISIBLE) != 0; };
-  EXPECT_TRUE(shown(IDC_LabelTaskbarMissing));
-  EXPECT_EQ(WindowText(Control(IDC_LabelTaskbarMissing)), "The taskbar was not found: its opacity is not changed.");
+  // Wine's own shell has a taskbar but no desktop icon view.
   EXPECT_TRUE(shown(IDC_LabelIconViewMissing));
-  EXPECT_FALSE(shown(IDC_LabelStartButtonMissing)) << "Wine reports Windows 7: no caption is drawn";
+  EXPECT_EQ(WindowText(Control(IDC_LabelIconViewMissing)),
+            "The desktop icon view was not found: the icon text is not changed.");
+  EXPECT_FALSE(shown(IDC_LabelTaskbarMissing)) << "its option is off";
 
   StandInShell shell;
   shell.Send(kRestartShell);  // announces the new shell, pressing nothing in the dialog
-  EXPECT_TRUE(WaitFor([&] { return shell.TaskbarAlpha() == 220; })) << shell.TaskbarAlpha();
-  EXPECT_TRUE(WaitFor([&] { return !shown(IDC_LabelTaskbarMissing) && !shown(IDC_LabelIconViewMissing); }));
+  EXPECT_TRUE(WaitFor([&] { return shell.IconColoursAre(CLR_NONE, RGB(1, 2, 3)); }));
+  EXPECT_TRUE(WaitFor([&] { return !shown(IDC_LabelIconViewMissing); }));
 }
 
 TEST_F(ShellAdjustments, DesktopIconCaptionsAreKeptTransparent) {
